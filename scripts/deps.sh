@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Lumivane needs and that are missing.
+# Usage: scripts/deps.sh build|test|wine|fuzz ...
+set -euo pipefail
+
+build_pkgs=(build-essential cmake ninja-build pkg-config ccache
+            qt6-base-dev libgl-dev libsqlite3-dev fonts-noto-cjk)
+test_pkgs=(googletest libgtest-dev libgmock-dev libbenchmark-dev)
+wine_pkgs=(g++-mingw-w64-x86-64-posix wine wine64)
+fuzz_pkgs=(clang libclang-rt-14-dev)
+
+want=()
+for set in "$@"; do
+    case "$set" in
+    build) want+=("${build_pkgs[@]}") ;;
+    test) want+=("${test_pkgs[@]}") ;;
+    wine) want+=("${wine_pkgs[@]}") ;;
+    fuzz) want+=("${fuzz_pkgs[@]}") ;;
+    *) echo "deps.sh: unknown package set '$set'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${want[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/status.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumivane::platform {
+
+/// Registry roots the program uses. Every caller passes the current user's hive.
+enum class RootKey { CurrentUser };
+
+/// System colour indices, as Windows numbers them.
+namespace syscolor {
+inline constexpr int Window = 5;
+inline constexpr int MenuText = 7;
+inline constexpr int WindowText = 8;
+inline constexpr int Highlight = 13;
+inline constexpr int BtnFace = 15;
+inline constexpr int BtnText = 18;
+} // namespace syscolor
+
+/// Every call the program makes to the operating system. Paths are Windows paths in
+/// UTF-8 (`C:\WINDOWS\Web\folder.htt`); on Windows they are the real thing, elsewhere the
+/// emulated system maps them to host paths. Colours are Windows COLORREF values
+/// (red in the low byte, then green, then blue).
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- The Windows directory and the file system -------------------------------------
+
+    /// The Windows directory as GetWindowsDirectoryA gives it, without trailing separator.
+    virtual std::string windowsDirectory() = 0;
+    virtual bool folderExists(std::string_view path) = 0;
+    virtual bool fileExists(std::string_view path) = 0;
+    /// Creates one folder level; the parent must exist.
+    virtual Status createFolder(std::string_view path) = 0;
+    /// Byte copy; the destination is created or overwritten.
+    virtual Status copyFile(std::string_view from, std::string_view to) = 0;
+    /// Replaces the file whole with `bytes`: a temporary file beside it, renamed over it,
+    /// so a failure leaves the old file intact.
+    virtual Status replaceFile(std::string_view path, std::string_view bytes) = 0;
+    /// Reads a whole file; nullopt when it cannot be read.
+    virtual std::optional<std::string> readFile(std::string_view path) = 0;
+
+    /// The folder that holds the running program, as a Windows path without trailing
+    /// separator (unless it is a drive's root, as on Windows).
+    virtual std::string programFolder() = 0;
+    /// The host path for a Windows path (identity on Windows); nullopt if it has none.
+    virtual std::optional<std::string> hostPath(std::string_view path) = 0;
+    /// The Windows path under which the program sees a host path (identity on Windows).
+    virtual std::string windowsPath(std::string_view hostPath) = 0;
+
+    // --- The current user's registry (text values only) ---------------------------------
+
+    /// The value's text; empty when there is nothing to read. Never fails loudly.
+    virtual std::string regGetString(RootKey root, std::string_view subKey,
+                                     std::string_view name) = 0;
+    /// Stores a REG_SZ value, creating missing keys. Failures are silent.
+    virtual void regSetString(RootKey root, std::string_view subKey, std::string_view name,
+                              std::string_view value) = 0;
+
+    // --- System colours -----------------------------------------------------------------
+
+    virtual std::uint32_t sysColor(int index) = 0;
+    /// Sets one system colour for the whole desktop (one SetSysColors call, one element).
+    virtual void setSysColor(int index, std::uint32_t color) = 0;
+    /// Called after every setSysColor of this process, with the index and the colour.
+    using SysColorListener = std::function<void(int index, std::uint32_t color)>;
+    virtual void setSysColorListener(SysColorListener listener) = 0;
+};
+
+/// The platform of this system: the real Windows calls on Windows, the emulated system
+/// elsewhere (rooted at $LUMIVANE_ROOT, else $XDG_DATA_HOME/lumivane).
+std::unique_ptr<Platform> makeSystemPlatform();
+
+} // namespace lumivane::platform

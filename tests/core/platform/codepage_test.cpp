@@ -1,0 +1,29 @@
+#include "platform/codepage.h"
+
+#include <gtest/gtest.h>
+
+using lumivane::platform::fromCp932;
+using lumivane::platform::representableInCp932;
+using lumivane::platform::toCp932;
+
+TEST(Codepage932, EncodesJapaneseAsWindowsDoes) {
+    EXPECT_EQ(toCp932("\u3000"), "\x81\x40");     // ideographic space
+    EXPECT_EQ(toCp932("\uFF64"), "\xA4");         // half-width ideographic comma
+    EXPECT_EQ(toCp932("\uFF5E"), "\x81\x60");     // full-width tilde, as CP932 maps it
+    EXPECT_EQ(toCp932("ABC<\"\\>"), "ABC<\"\\>"); // ASCII passes unchanged
+    EXPECT_EQ(toCp932("表示"), "\x95\x5C\x8E\xA6");
+}
+
+TEST(Codepage932, WritesUnrepresentableCharactersAsReferences) {
+    EXPECT_EQ(toCp932("a\U0001F600b"), "a&#128512;b");
+    EXPECT_EQ(toCp932("\u00E9t\u00E9"), "&#233;t&#233;");
+    EXPECT_EQ(toCp932(std::string("x\xFFy")), "x&#65533;y"); // invalid UTF-8
+    EXPECT_FALSE(representableInCp932("\U0001F600"));
+    EXPECT_TRUE(representableInCp932("フォルダ"));
+}
+
+TEST(Codepage932, RoundTripsAndReplacesBrokenBytes) {
+    const std::string text = "ボタンをクリックで、詳細情報のの色を設定 ";
+    EXPECT_EQ(fromCp932(toCp932(text)), text);
+    EXPECT_EQ(fromCp932("\x81"), "\uFFFD"); // a lead byte without its trail
+}
