@@ -1,6 +1,7 @@
 // The platform on Windows: every operation is the real system call. Paths are already
 // Windows paths; they go to the W calls as UTF-16, so names outside code page 932 work too.
 #include "platform/platform.h"
+#include "platform/win32/error_text.h"
 #include "platform/win32/wide.h"
 
 #include <cwchar>
@@ -60,11 +61,34 @@ private:
     HANDLE handle_;
 };
 
+/// The failure that GetLastError reports, for `path`.
+Status lastError(std::string_view path) {
+    return Status::failure(win32::reasonText(GetLastError()), std::string(path));
+}
+
+/// A path no Windows call can take (it holds a NUL).
+Status nowhere(std::string_view path) {
+    return Status::failure("このパスはこのシステムにありません", std::string(path));
+}
+
 DWORD attributesOf(std::string_view path) {
     const auto wide = widePath(path);
     if (!wide || wide->empty())
         return INVALID_FILE_ATTRIBUTES;
     return GetFileAttributesW(wide->c_str());
+}
+
+/// Refuses a target that is a folder or a read-only file. Windows refuses to replace a
+/// read-only file by itself; Wine renames over one, so the test is made here for both.
+Status refusedTarget(const std::wstring& target, std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return Status::success();
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return Status::failure("同じ名前のフォルダがあります", std::string(path));
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return Status::failure(win32::reasonText(ERROR_ACCESS_DENIED), std::string(path));
+    return Status::success();
 }
 
 /// Writes every byte; WriteFile takes at most a DWORD's worth at a time.
@@ -104,25 +128,38 @@ public:
 
     Status createFolder(std::string_view path) override {
         const auto wide = widePath(path);
-        if (!wide || !CreateDirectoryW(wide->c_str(), nullptr))
-            return Status::failure("フォルダを作成できません。", std::string(path));
+        if (!wide)
+            return nowhere(path);
+        if (!CreateDirectoryW(wide->c_str(), nullptr))
+            return lastError(path);
         return Status::success();
     }
 
     Status copyFile(std::string_view from, std::string_view to) override {
         const auto source = widePath(from);
         const auto target = widePath(to);
-        if (!fileExists(from))
-            return Status::failure("コピー元のファイルが見つかりません。", std::string(from));
-        if (!source || !target || !CopyFileW(source->c_str(), target->c_str(), FALSE))
-            return Status::failure("ファイルをコピーできません。", std::string(to));
+        if (!source)
+            return nowhere(from);
+        if (!target)
+            return nowhere(to);
+        const DWORD attributes = GetFileAttributesW(source->c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            return lastError(from);
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            return Status::failure("コピー元がファイルではありません", std::string(from));
+        if (const Status refused = refusedTarget(*target, to); !refused)
+            return refused;
+        if (!CopyFileW(source->c_str(), target->c_str(), FALSE))
+            return lastError(to);
         return Status::success();
     }
 
     Status replaceFile(std::string_view path, std::string_view bytes) override {
         const auto target = widePath(path);
-        if (!target || target->empty() || folderExists(path))
-            return Status::failure("ファイルを書き込めません。", std::string(path));
+        if (!target || target->empty())
+            return nowhere(path);
+        if (const Status refused = refusedTarget(*target, path); !refused)
+            return refused;
         // The new text goes to a file beside the old one and is renamed over it, so a
         // failure at any point leaves the old file whole.
         const std::wstring temporary =
@@ -130,13 +167,14 @@ public:
         OpenFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid())
-            return Status::failure("ファイルを書き込めません。", std::string(path));
+            return lastError(path);
         const bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
         if (!file.close() || !written ||
             !MoveFileExW(temporary.c_str(), target->c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            const Status status = lastError(path);
             DeleteFileW(temporary.c_str());
-            return Status::failure("ファイルを書き込めません。", std::string(path));
+            return status;
         }
         return Status::success();
     }
