@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/browser.h"
+#include "template/options.h"
+
+#include <QHash>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+
+namespace lumivane::platform {
+class Platform;
+}
+
+namespace lumivane::app {
+
+/// The main window. Its controls hold every option; they are public and carry the names
+/// (and object names) the rest of the program and the tests know them by.
+class Fmain : public QWidget {
+    Q_OBJECT
+public:
+    /// The platform and the browser factory are handed in; an empty factory means the real
+    /// colour-choosing browser.
+    explicit Fmain(platform::Platform& platform, BrowserFactory browserFactory = {},
+                   QWidget* parent = nullptr);
+    ~Fmain() override;
+
+    /// The option model, read off the controls at this moment.
+    TemplateOptions options() const;
+
+    /// Replaces the help line's text; every message of the program goes here.
+    void setMessage(const QString& text);
+
+    /// Gives a control a help text that the pointer puts on the help line; for a control
+    /// with controls inside it, only over its own background.
+    void setHelpText(QWidget* widget, const QString& text);
+
+    /// The outer height in twips: the client height plus title bar and bottom border.
+    int outerHeight() const;
+    void setOuterHeight(int twips);
+
+    platform::Platform& platform() const { return platform_; }
+
+    // --- Handlers -----------------------------------------------------------------------
+    void Form_Load();
+    void cmdDetail_Click();
+    void cmdTovraMode_Click();
+    void chkSetLink_Click(int Index);
+    void cmdSetLink_Click(int Index);
+    void ie_StatusTextChange(const QString& Text);
+    void ie_OnQuit();
+
+    // --- Controls directly on the window ------------------------------------------------
+    QGroupBox* Frame2 = nullptr;
+    std::vector<QLabel*> thumnail; ///< element 0 is the hidden template of the strip
+    QScrollBar* ListScroll = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QCheckBox* chkShowMsg = nullptr;
+    QCheckBox* chkFitImageWidth = nullptr;
+    QCheckBox* chkFitImageHeight = nullptr;
+    QCheckBox* chkReload = nullptr;
+    QLabel* lblMessage = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* cmdMake = nullptr;
+    QPushButton* cmdReturn = nullptr;
+    QPushButton* cmdDetail = nullptr;
+    QListWidget* lstImagePath = nullptr;
+    QGroupBox* Frame3 = nullptr;
+
+    // --- Inside Frame3 ------------------------------------------------------------------
+    QCheckBox* chkShowIcon = nullptr;
+    QCheckBox* chkShowLine = nullptr;
+    QCheckBox* chkThumbnail = nullptr;
+    QCheckBox* chkThumnailPosition = nullptr;
+    QCheckBox* chkShowFolderName = nullptr;
+    QCheckBox* chkFolderNamePosition = nullptr;
+    QCheckBox* chkFolderNameItalic = nullptr;
+    QCheckBox* chkShowDetail = nullptr;
+    QPushButton* cmdTovraMode = nullptr;
+    QPushButton* cmdSetColors = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* cmbFolderNameSize = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* cmbInfoSize = nullptr;
+    QLabel* Label4 = nullptr;
+    std::array<QLabel*, 4> lblColor{};
+    std::array<QPushButton*, 4> cmdSetLink{};
+    std::array<QLabel*, 3> Label5{};
+    QGroupBox* Frame4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QFrame* Picture1 = nullptr; ///< holds the toolbar background strip
+
+    // --- Inside Frame4 ------------------------------------------------------------------
+    std::array<QCheckBox*, 2> chkSetLink{};
+    std::array<QLabel*, 4> Label6{};
+    std::array<QLineEdit*, 2> txtLinkTitle{};
+    std::array<QLineEdit*, 2> txtLink{};
+    QLabel* Label3 = nullptr;
+    QComboBox* cmbLinkSize = nullptr;
+
+    // --- Form-level state ---------------------------------------------------------------
+    /// The colour-choosing browser, or null.
+    Browser* ie = nullptr;
+    /// A browser has been started and has not yet reported that it quit.
+    bool ieOpen = false;
+    /// The colour slot that receives the chosen colour.
+    std::int16_t colorIndex = 0;
+    /// Pictures in the stock; their paths are in lstImagePath.
+    std::int16_t imageCount = 0;
+    /// The folder that receives the stock's copies (the Web folder's "leftimage").
+    QString leftImageFolder;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Form_Unload: asks an open colour-choosing browser to quit; never cancels the close.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createWindowControls();
+    void createFrame3Controls();
+    void createFrame4Controls();
+    void wireHandlers();
+    void setupHelpTexts();
+
+    platform::Platform& platform_;
+    BrowserFactory browserFactory_;
+    QHash<const QObject*, QString> helpTexts_;
+};
+
+} // namespace lumivane::app
