@@ -16,6 +16,8 @@ public:
     std::string folder = "C:\\Program Files\\Lumivane";
     std::string hostRoot = "/host/";
     std::map<std::string, std::string, std::less<>> files;
+    /// Host paths for particular Windows paths, ahead of the prefixing.
+    std::map<std::string, std::string, std::less<>> hostPaths;
 
     std::string windowsDirectory() override { return "C:\\WINDOWS"; }
     bool folderExists(std::string_view) override { return true; }
@@ -34,6 +36,8 @@ public:
     }
     std::string programFolder() override { return folder; }
     std::optional<std::string> hostPath(std::string_view path) override {
+        if (const auto it = hostPaths.find(path); it != hostPaths.end())
+            return it->second;
         return hostRoot + std::string(path);
     }
     std::string windowsPath(std::string_view hostPath) override { return std::string(hostPath); }
