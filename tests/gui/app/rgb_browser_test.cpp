@@ -39,6 +39,23 @@ QPoint pointOnWord(QTextBrowser* page, const QString& word) {
     return page->cursorRect(inside).center() + QPoint(2, 0);
 }
 
+/// A point inside the swatch of a colour (the first link to it), in viewport coordinates.
+QPoint pointOnSwatch(QTextBrowser* page, const QString& name) {
+    const QString href = QLatin1Char('#') + name;
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorHref() != href)
+                continue;
+            QTextCursor inside(page->document());
+            inside.setPosition(it.fragment().position() + it.fragment().length() / 2);
+            page->setTextCursor(inside);
+            page->ensureCursorVisible();
+            return page->cursorRect(inside).center();
+        }
+    }
+    return {-1, -1};
+}
+
 QString statusText(RgbBrowser& browser) {
     return browser.window()->statusBar()->currentMessage();
 }
@@ -65,6 +82,11 @@ TEST(RgbBrowser, ShowsThePageAndTakesNothingBeforeAColourIsClicked) {
     EXPECT_EQ(statusText(browser), QStringLiteral("lightblue"));
     ASSERT_FALSE(statuses.isEmpty());
     EXPECT_EQ(statuses.last().at(0).toString(), QStringLiteral("lightblue"));
+
+    const QPoint onSwatch = pointOnSwatch(browser.page(), QStringLiteral("tomato"));
+    ASSERT_GE(onSwatch.x(), 0);
+    QTest::mouseClick(browser.page()->viewport(), Qt::LeftButton, {}, onSwatch);
+    EXPECT_EQ(statusText(browser), QStringLiteral("tomato"));
 }
 
 TEST(RgbBrowser, EveryColourOnThePageIsANameTheStatusTestTakes) {
