@@ -3,6 +3,8 @@
 #include "app/fmain_rules.h"
 #include "app/rgb_browser.h"
 #include "app/twips.h"
+#include "stock/picture_strip.h"
+#include "windows/fabout.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -243,8 +245,27 @@ void Fmain::wireHandlers() {
         connect(chkSetLink[j], &QCheckBox::toggled, this, [this, j] { chkSetLink_Click(j); });
     for (int i = 0; i < 4; ++i)
         connect(cmdSetLink[i], &QPushButton::clicked, this, [this, i] { cmdSetLink_Click(i); });
-    // The apply, restore, about and colour-changer buttons, the picture stock and the
-    // toolbar strip are wired by their own parts of the program.
+    connect(cmdAbout, &QPushButton::clicked, this, &Fmain::cmdAbout_Click);
+    strip_ = new stock::PictureStrip(platform_,
+                                     {this, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
+                                      lblMessage, cmdMake, cmdReturn, cmdAbout},
+                                     this);
+    // The apply, restore and colour-changer buttons and the toolbar strip are wired by
+    // their own parts of the program.
+}
+
+std::int16_t Fmain::imageCount() const {
+    return strip_->imageCount();
+}
+
+const std::vector<std::string>& Fmain::imagePaths() const {
+    return strip_->stock().paths();
+}
+
+void Fmain::cmdAbout_Click() {
+    // Modal and owned by this window; it destroys itself when closed.
+    auto* about = new windows::FAbout(platform_, this);
+    about->exec();
 }
 
 void Fmain::Form_Load() {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -21,6 +22,9 @@ class QScrollBar;
 
 namespace lumivane::platform {
 class Platform;
+}
+namespace lumivane::stock {
+class PictureStrip;
 }
 
 namespace lumivane::app {
@@ -60,6 +64,7 @@ public:
     void cmdSetLink_Click(int Index);
     void ie_StatusTextChange(const QString& Text);
     void ie_OnQuit();
+    void cmdAbout_Click();
 
     // --- Controls directly on the window ------------------------------------------------
     QGroupBox* Frame2 = nullptr;
@@ -116,8 +121,12 @@ public:
     bool ieOpen = false;
     /// The colour slot that receives the chosen colour.
     std::int16_t colorIndex = 0;
-    /// Pictures in the stock; their paths are in lstImagePath.
-    std::int16_t imageCount = 0;
+    /// Pictures in the stock.
+    std::int16_t imageCount() const;
+    /// The stock's paths, picture 0 first, exactly as they were dropped (Windows paths).
+    const std::vector<std::string>& imagePaths() const;
+    /// The picture stock: drops on Frame1, the thumbnail strip, removal and preview.
+    stock::PictureStrip* pictureStrip() const { return strip_; }
     /// The folder that receives the stock's copies (the Web folder's "leftimage").
     QString leftImageFolder;
 
@@ -134,6 +143,7 @@ private:
     void setupHelpTexts();
 
     platform::Platform& platform_;
+    stock::PictureStrip* strip_ = nullptr;
     BrowserFactory browserFactory_;
     QHash<const QObject*, QString> helpTexts_;
 };

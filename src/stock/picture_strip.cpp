@@ -101,6 +101,10 @@ const StockPicture& PictureStrip::picture(int index) const {
     return pictures_.at(static_cast<size_t>(index));
 }
 
+windows::Fview* PictureStrip::preview() const {
+    return view_.data();
+}
+
 QMimeData* PictureStrip::thumbnailDragData(int index) {
     auto* data = new QMimeData;
     data->setData(QString::fromLatin1(kThumbnailMimeType),

@@ -65,7 +65,7 @@ public:
     /// The picture held by thumbnail `index`.
     const StockPicture& picture(int index) const;
     /// The preview window, while it is open.
-    windows::Fview* preview() const { return view_.data(); }
+    windows::Fview* preview() const;
 
     /// The drag data that thumbnail `index` carries while it is dragged.
     static QMimeData* thumbnailDragData(int index);
