@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace lumivane {
+
+/// Twips per screen pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+/// One tile of the toolbar background, in twips relative to its container.
+struct TileRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const TileRect&, const TileRect&) = default;
+};
+
+/// Where the tiles of a picture of tileWidth × tileHeight twips go in a container of
+/// containerWidth × containerHeight twips, in the order they are placed: element 0 at 0, 0,
+/// the rest of the first row to its right, every later row from x = 0, placing while
+/// x ≤ width and adding rows while y ≤ height. Tiles past the edges are left for the
+/// container to clip. A picture without area or a container of negative size yields
+/// element 0 alone (the placing would never end); the count is otherwise not capped, so it
+/// may exceed 32767.
+std::vector<TileRect> TileLayout(int containerWidth, int containerHeight, int tileWidth,
+                                 int tileHeight);
+
+/// The same tiles as TileLayout as a grid, computed without placing them one by one:
+/// every tile has the picture's size, so the rows and columns are regular.
+struct TileGrid {
+    int columns = 1;
+    int rows = 1;
+    std::int64_t count() const { return std::int64_t{columns} * rows; }
+};
+
+/// The grid that TileLayout fills, in constant time.
+TileGrid TileGridFor(int containerWidth, int containerHeight, int tileWidth, int tileHeight);
+
+} // namespace lumivane
