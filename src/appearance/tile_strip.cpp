@@ -1,0 +1,59 @@
+#include "appearance/tile_strip.h"
+
+#include <QPainter>
+
+namespace lumivane {
+
+TileStrip::TileStrip(platform::Platform& platform, int widthTwips, int heightTwips, QWidget* parent)
+    : QWidget(parent), platform_(platform), widthTwips_(widthTwips), heightTwips_(heightTwips) {
+    resize(widthTwips / kTwipsPerPixel, heightTwips / kTwipsPerPixel);
+}
+
+bool TileStrip::TileBackImage(std::string_view path) {
+    const auto bytes = platform_.readFile(path);
+    if (!bytes)
+        return false;
+    QPixmap picture;
+    if (!picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
+                              static_cast<uint>(bytes->size())) ||
+        picture.isNull())
+        return false;
+    picture_ = picture;
+    grid_ = TileGridFor(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
+                        picture_.height() * kTwipsPerPixel);
+    update();
+    return true;
+}
+
+void TileStrip::clearTiles() {
+    picture_ = QPixmap();
+    grid_ = {};
+    update();
+}
+
+std::vector<TileRect> TileStrip::tiles() const {
+    if (picture_.isNull())
+        return {{0, 0, widthTwips_, heightTwips_}};
+    return TileLayout(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
+                      picture_.height() * kTwipsPerPixel);
+}
+
+std::int64_t TileStrip::tileCount() const {
+    return picture_.isNull() ? 1 : grid_.count();
+}
+
+void TileStrip::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    // One textured fill covers every tile of the grid: its cost follows the strip's pixels,
+    // not the number of tiles, and the widget clips what reaches past its edges.
+    const qint64 w = qint64{grid_.columns} * picture_.width();
+    const qint64 h = qint64{grid_.rows} * picture_.height();
+    const QRect area =
+        QRect(0, 0, int(std::min<qint64>(w, width())), int(std::min<qint64>(h, height())));
+    QPainter painter(this);
+    painter.setBrushOrigin(0, 0);
+    painter.fillRect(area, QBrush(picture_));
+}
+
+} // namespace lumivane

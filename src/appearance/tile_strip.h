@@ -1,0 +1,45 @@
+#pragma once
+
+#include "appearance/tile_layout.h"
+#include "platform/platform.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <string_view>
+#include <vector>
+
+namespace lumivane {
+
+/// A toolbar background: one picture repeated over the widget the way TileBackImage lays its
+/// tiles, painted from one loaded picture however many tiles there are. The widget stands for
+/// a container of a fixed size in twips, which decides the tile count.
+class TileStrip : public QWidget {
+    Q_OBJECT
+public:
+    TileStrip(platform::Platform& platform, int widthTwips, int heightTwips,
+              QWidget* parent = nullptr);
+
+    /// Loads the picture at the Windows path and tiles it. A file that cannot be read or
+    /// decoded leaves the strip as it was and returns false.
+    bool TileBackImage(std::string_view path);
+    /// Back to one empty element covering the strip.
+    void clearTiles();
+
+    bool hasPicture() const { return !picture_.isNull(); }
+    const QPixmap& picture() const { return picture_; }
+    /// The tiles as TileBackImage places them, in twips; one empty element when cleared.
+    std::vector<TileRect> tiles() const;
+    std::int64_t tileCount() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    platform::Platform& platform_;
+    int widthTwips_;
+    int heightTwips_;
+    QPixmap picture_;
+    TileGrid grid_;
+};
+
+} // namespace lumivane
