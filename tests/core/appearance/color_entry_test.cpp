@@ -1,5 +1,5 @@
 #include "appearance/color_entry.h"
-#include "appearance/fake_platform.h"
+#include "appearance/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(ColorEntry, TextHasNoLeadingZerosAndSingleBlanks) {
 }
 
 TEST(TargetColors, AreReadAndAppliedInListOrderOneCallPerColour) {
-    testing::FakePlatform platform;
+    testing::RecordingPlatform platform;
     platform.colors = {{5, 0xFFFFFFu}, {8, 0x000000u}, {7, 0x102030u}, {18, 0x00FF00u}};
     ColorEntries colors = ReadTargetColors(platform);
     EXPECT_EQ(colors[0].Color, 0xFFFFFFu);

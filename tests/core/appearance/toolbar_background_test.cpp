@@ -1,4 +1,4 @@
-#include "appearance/fake_platform.h"
+#include "appearance/recording_platform.h"
 #include "appearance/toolbar_background.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ TEST(BmpEnding, LooksAtTheLastThreeCharactersOnlyInAnyCase) {
 }
 
 TEST(BackBitmapValue, IsStoredUnderTheToolbarKeyExactlyAsGiven) {
-    testing::FakePlatform platform;
+    testing::RecordingPlatform platform;
     EXPECT_EQ(ToolbarBackBitmap(platform), "");
 
     SetToolbarBackBitmap(platform, "Z:\\home\\me\\壁紙\\Sky.BMP");

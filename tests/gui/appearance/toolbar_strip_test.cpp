@@ -1,6 +1,6 @@
-#include "appearance/fake_platform.h"
 #include "appearance/fcolor.h"
 #include "appearance/pictures.h"
+#include "appearance/recording_platform.h"
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
 #include "appearance/toolbar_strip.h"
@@ -56,7 +56,7 @@ protected:
     std::string stored() { return ToolbarBackBitmap(platform); }
     QImage shown() { return strip->grab().toImage(); }
 
-    testing::FakePlatform platform;
+    testing::RecordingPlatform platform;
     QWidget owner;
     QWidget* picture1 = nullptr;
     ToolbarStrip* strip = nullptr;

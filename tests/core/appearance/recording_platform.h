@@ -11,10 +11,10 @@
 
 namespace lumivane::testing {
 
-/// An in-memory platform for the appearance tests: a registry map (keys without regard to
-/// case, as Windows compares them), files by Windows path, a system colour table, and a log
-/// of the colour and registry writes in the order they were made.
-class FakePlatform : public platform::Platform {
+/// An in-memory platform for the appearance tests that records its writes: a registry map (keys
+/// without regard to case, as Windows compares them), files by Windows path, a system colour table,
+/// and a log of the colour and registry writes in the order they were made.
+class RecordingPlatform : public platform::Platform {
 public:
     std::map<std::string, std::string> files;
     std::map<int, std::uint32_t> colors;
