@@ -1,0 +1,354 @@
+#include "platform/emulated/emulated_platform.h"
+
+#include "platform/emulated/drive_map.h"
+#include "platform/emulated/error_text.h"
+#include "platform/emulated/standard_pictures.h"
+#include "platform/emulated/system_colors.h"
+#include "template/template_text.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumivane::platform {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::string_view windowsDir = "C:\\WINDOWS";
+constexpr std::string_view colorsKey = "Control Panel\\Colors";
+
+std::error_code errnoCode(int value = errno) {
+    return {value, std::generic_category()};
+}
+
+Status failure(const std::error_code& error, std::string_view path) {
+    return Status::failure(emulated::reasonText(error), std::string(path));
+}
+
+Status nowhere(std::string_view path) {
+    return Status::failure("このパスはこのシステムにありません", std::string(path));
+}
+
+/// Windows refuses to change a file with the read-only attribute, and Lumivane reads the
+/// owner's write bit as that attribute, for folders as well as files.
+bool ownerWritable(const fs::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 || (st.st_mode & S_IWUSR) != 0;
+}
+
+/// Checks that `target` may be created or replaced: its folder exists and takes writes,
+/// and the target itself, if present, is a file that is not read-only.
+std::error_code checkReplaceable(const fs::path& target) {
+    std::error_code ec;
+    const fs::path folder = target.parent_path();
+    if (!fs::is_directory(folder, ec))
+        return errnoCode(ENOENT);
+    if (!ownerWritable(folder))
+        return errnoCode(EACCES);
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status))
+        return errnoCode(EISDIR);
+    if (fs::exists(status) && !ownerWritable(target))
+        return errnoCode(EACCES);
+    return {};
+}
+
+/// A new, empty temporary file beside `target`; -1 and errno on failure.
+int makeTempBeside(const fs::path& target, fs::path& temp) {
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".lumivane-XXXXXX";
+    std::string pattern = (target.parent_path() / name).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd >= 0)
+        temp = pattern;
+    return fd;
+}
+
+mode_t fileMode(const fs::path& existing) {
+    struct stat st {};
+    if (::stat(existing.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool writeSetUpFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+fs::path cleanRoot(const fs::path& root) {
+    fs::path clean = fs::absolute(root).lexically_normal();
+    if (clean.filename().empty() && clean.has_relative_path())
+        clean = clean.parent_path(); // no trailing separator
+    return clean;
+}
+
+} // namespace
+
+EmulatedPlatform::EmulatedPlatform(fs::path root)
+    : root_(cleanRoot(std::move(root))), registry_(root_ / "registry.sqlite3") {}
+
+fs::path EmulatedPlatform::defaultRoot() {
+    const auto env = [](const char* name) -> std::string {
+        const char* value = std::getenv(name);
+        return value ? value : "";
+    };
+    if (std::string root = env("LUMIVANE_ROOT"); !root.empty())
+        return root;
+    if (std::string data = env("XDG_DATA_HOME"); !data.empty() && data.front() == '/')
+        return fs::path(data) / "lumivane";
+    if (std::string home = env("HOME"); !home.empty())
+        return fs::path(home) / ".local" / "share" / "lumivane";
+    return fs::current_path() / ".lumivane";
+}
+
+void EmulatedPlatform::ensureSetUp() {
+    if (setUpChecked_)
+        return;
+    setUpChecked_ = true;
+    std::error_code ec;
+    if (fs::symlink_status(root_, ec).type() != fs::file_type::not_found)
+        return; // a root that exists (or cannot be looked at) is never set up again
+
+    // Build the fresh system beside the root and rename it into place in one step, so an
+    // interrupted set-up or a second process starting at the same moment leaves no half.
+    fs::create_directories(root_.parent_path(), ec);
+    fs::path staging = root_;
+    staging += ".setup-" + std::to_string(::getpid());
+    fs::remove_all(staging, ec);
+    const fs::path web = staging / "drive_c" / "WINDOWS" / "Web";
+    fs::create_directories(web, ec);
+    if (ec)
+        return;
+
+    TemplateInput standard;
+    standard.restore = true;
+    standard.scriptFolder = scriptFolder(std::string(windowsDir) + "\\Web\\leftimage");
+    standard.programFolder = programFolder();
+    bool ok = writeSetUpFile(web / "folder.htt", templateBytes(standard)) &&
+              writeSetUpFile(web / "wvleft.bmp", emulated::standardLeftBitmap()) &&
+              writeSetUpFile(web / "wvline.gif", emulated::standardLineGif());
+
+    std::vector<std::pair<std::string, std::string>> colors;
+    for (const emulated::SystemColor& color : emulated::systemColors)
+        colors.emplace_back(color.name, emulated::formatColor(color.classic));
+    ok = ok && emulated::RegistryDb(staging / "registry.sqlite3").setStrings(colorsKey, colors);
+
+    if (ok)
+        fs::rename(staging, root_, ec);
+    if (!ok || ec)
+        fs::remove_all(staging, ec);
+}
+
+std::optional<fs::path> EmulatedPlatform::mapped(std::string_view path) {
+    ensureSetUp();
+    return emulated::mapToHost(root_, path);
+}
+
+std::string EmulatedPlatform::windowsDirectory() {
+    return std::string(windowsDir);
+}
+
+bool EmulatedPlatform::folderExists(std::string_view path) {
+    const std::optional<fs::path> host = mapped(path);
+    std::error_code ec;
+    return host && fs::is_directory(*host, ec);
+}
+
+bool EmulatedPlatform::fileExists(std::string_view path) {
+    const std::optional<fs::path> host = mapped(path);
+    std::error_code ec;
+    return host && fs::is_regular_file(*host, ec);
+}
+
+Status EmulatedPlatform::createFolder(std::string_view path) {
+    const std::optional<fs::path> host = mapped(path);
+    if (!host)
+        return nowhere(path);
+    std::error_code ec;
+    const fs::path parent = host->parent_path();
+    if (!fs::is_directory(parent, ec))
+        return failure(errnoCode(ENOENT), path);
+    if (!ownerWritable(parent))
+        return failure(errnoCode(EACCES), path);
+    if (::mkdir(host->c_str(), 0777) != 0)
+        return failure(errnoCode(), path);
+    return Status::success();
+}
+
+Status EmulatedPlatform::copyFile(std::string_view from, std::string_view to) {
+    const std::optional<fs::path> source = mapped(from);
+    if (!source)
+        return nowhere(from);
+    const std::optional<fs::path> target = mapped(to);
+    if (!target)
+        return nowhere(to);
+    std::error_code ec;
+    const fs::file_status sourceStatus = fs::status(*source, ec);
+    if (!fs::exists(sourceStatus))
+        return failure(errnoCode(ENOENT), from);
+    if (!fs::is_regular_file(sourceStatus))
+        return Status::failure("コピー元がファイルではありません", std::string(from));
+    if (const std::error_code denied = checkReplaceable(*target))
+        return failure(denied, to);
+
+    // The copy lands under a temporary name and replaces the target only when complete.
+    fs::path temp;
+    const int fd = makeTempBeside(*target, temp);
+    if (fd < 0)
+        return failure(errnoCode(), to);
+    ::close(fd);
+    fs::copy_file(*source, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec) {
+        // The copy is ours to replace later, whatever the source's permissions were.
+        fs::permissions(temp, static_cast<fs::perms>(fileMode(*target) | S_IWUSR), ec);
+    }
+    if (!ec)
+        fs::rename(temp, *target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        const bool sourceGone = !fs::exists(*source, ignored);
+        return failure(sourceGone ? errnoCode(ENOENT) : ec, sourceGone ? from : to);
+    }
+    return Status::success();
+}
+
+std::error_code EmulatedPlatform::writeBytes(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errnoCode();
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+}
+
+Status EmulatedPlatform::replaceFile(std::string_view path, std::string_view bytes) {
+    const std::optional<fs::path> target = mapped(path);
+    if (!target)
+        return nowhere(path);
+    if (const std::error_code denied = checkReplaceable(*target))
+        return failure(denied, path);
+
+    fs::path temp;
+    const int fd = makeTempBeside(*target, temp);
+    if (fd < 0)
+        return failure(errnoCode(), path);
+    std::error_code ec = writeBytes(fd, bytes);
+    if (!ec && ::fchmod(fd, fileMode(*target)) != 0)
+        ec = errnoCode();
+    if (!ec && ::fsync(fd) != 0)
+        ec = errnoCode();
+    if (::close(fd) != 0 && !ec)
+        ec = errnoCode();
+    if (!ec)
+        fs::rename(temp, *target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return failure(ec, path);
+    }
+    syncFolder(target->parent_path());
+    return Status::success();
+}
+
+std::optional<std::string> EmulatedPlatform::readFile(std::string_view path) {
+    const std::optional<fs::path> host = mapped(path);
+    std::error_code ec;
+    if (!host || !fs::is_regular_file(*host, ec))
+        return std::nullopt;
+    std::ifstream in(*host, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+std::string EmulatedPlatform::programFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return "Z:\\";
+    return emulated::mapToWindows(root_, exe.parent_path());
+}
+
+std::optional<std::string> EmulatedPlatform::hostPath(std::string_view path) {
+    const std::optional<fs::path> host = emulated::mapToHost(root_, path);
+    if (!host)
+        return std::nullopt;
+    return host->string();
+}
+
+std::string EmulatedPlatform::windowsPath(std::string_view hostPath) {
+    return emulated::mapToWindows(root_, fs::path(std::string(hostPath)));
+}
+
+std::string EmulatedPlatform::regGetString(RootKey, std::string_view subKey,
+                                           std::string_view name) {
+    ensureSetUp();
+    return registry_.getString(subKey, name);
+}
+
+void EmulatedPlatform::regSetString(RootKey, std::string_view subKey, std::string_view name,
+                                    std::string_view value) {
+    ensureSetUp();
+    registry_.setString(subKey, name, value);
+}
+
+void EmulatedPlatform::loadColors() {
+    if (colorsLoaded_)
+        return;
+    colorsLoaded_ = true;
+    ensureSetUp();
+    for (int i = 0; i < colorCount; ++i) {
+        const emulated::SystemColor& color = emulated::systemColors[i];
+        colors_[i] = emulated::parseColor(registry_.getString(colorsKey, color.name))
+                         .value_or(color.classic);
+    }
+}
+
+std::uint32_t EmulatedPlatform::sysColor(int index) {
+    loadColors();
+    return index >= 0 && index < colorCount ? colors_[index] : 0;
+}
+
+void EmulatedPlatform::setSysColor(int index, std::uint32_t color) {
+    loadColors();
+    if (index < 0 || index >= colorCount)
+        return;
+    colors_[index] = color & 0xFFFFFF;
+    if (listener_)
+        listener_(index, colors_[index]);
+}
+
+void EmulatedPlatform::setSysColorListener(SysColorListener listener) {
+    listener_ = std::move(listener);
+}
+
+std::unique_ptr<Platform> makeSystemPlatform() {
+    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot());
+}
+
+} // namespace lumivane::platform

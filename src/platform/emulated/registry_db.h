@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lumivane::platform::emulated {
+
+/// The current user's registry hive in an SQLite database file. Keys are backslash paths
+/// compared without regard to ASCII case; values keep name, type and data (REG_SZ as
+/// UTF-16LE with its terminator, as Windows stores it). Every call opens the database, runs
+/// one transaction and closes it again, so a crash or a second process loses nothing.
+/// A file that cannot be read as such a database is moved aside, never deleted.
+class RegistryDb {
+public:
+    explicit RegistryDb(std::filesystem::path file);
+
+    /// The text of a value; empty when the key or value is missing or unreadable.
+    std::string getString(std::string_view subKey, std::string_view name);
+    /// Stores a REG_SZ value, creating missing keys; false when it could not be stored.
+    bool setString(std::string_view subKey, std::string_view name, std::string_view value);
+    /// Stores several REG_SZ values under one key in one transaction.
+    bool setStrings(std::string_view subKey,
+                    const std::vector<std::pair<std::string, std::string>>& values);
+
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+};
+
+} // namespace lumivane::platform::emulated
