@@ -1,6 +1,48 @@
-#include <cstdio>
+// lumivane-cli: Lumivane's work without windows. Each sub-command lives in its own file and
+// is listed once in kCommands.
+#include "cli/commands.h"
+#include "cli/console.h"
 
-int main() {
-    std::fputs("lumivane-cli: nothing here yet\n", stderr);
-    return 2;
+#include <array>
+#include <string>
+
+namespace {
+
+using lumivane::cli::Command;
+
+constexpr std::array<const Command*, 1> kCommands = {
+    &lumivane::cli::templateCommand,
+};
+
+std::string overallHelp() {
+    std::string help =
+        "使い方: lumivane-cli <コマンド> [引数]...\n"
+        "       lumivane-cli --help\n"
+        "\n"
+        "終了状態: 0 成功、1 処理の失敗、2 引数の誤り (標準出力には何も書きません)。\n";
+    for (const Command* command : kCommands) {
+        help += "\n";
+        help += command->help;
+    }
+    return help;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace lumivane::cli;
+    const std::vector<std::string> args = arguments(argc, argv);
+    if (args.empty()) {
+        writeError("コマンドがありません。使い方は lumivane-cli --help で表示されます。");
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h")
+        return writeText(overallHelp()) ? kExitOk : kExitFailed;
+    for (const Command* command : kCommands) {
+        if (args[0] == command->name)
+            return command->run(std::span<const std::string>(args).subspan(1));
+    }
+    writeError("「" + args[0] +
+               "」というコマンドはありません。使い方は lumivane-cli --help で表示されます。");
+    return kExitUsage;
 }

@@ -1,0 +1,162 @@
+#include "template/option_names.h"
+#include "template/template_text.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace lumivane {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// Runs lumivane-cli with `args`, its standard output and error caught in files.
+CliRun cli(const std::vector<std::string>& args) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string tag = std::to_string(::getpid());
+    const auto outPath = dir / ("lumivane-cli-test-" + tag + ".out");
+    const auto errPath = dir / ("lumivane-cli-test-" + tag + ".err");
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    std::vector<char*> argv{const_cast<char*>(LUMIVANE_CLI)};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    CliRun run;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, LUMIVANE_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    run.out = slurp(outPath);
+    run.err = slurp(errPath);
+    std::filesystem::remove(outPath);
+    std::filesystem::remove(errPath);
+    return run;
+}
+
+TemplateInput inputFor(bool restore, TemplateOptions options, int count) {
+    TemplateInput in;
+    in.restore = restore;
+    in.options = std::move(options);
+    in.imageCount = count;
+    in.scriptFolder = scriptFolder(R"(C:\WINDOWS\Web\leftimage)");
+    in.programFolder = R"(Z:\opt\lv)";
+    return in;
+}
+
+TEST(CliTemplate, WritesTheTemplateBytesForItsArguments) {
+    CliRun run = cli({"template", "--program-folder", R"(Z:\opt\lv)"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, templateBytes(inputFor(false, {}, 1)));
+
+    TemplateOptions o = TemplateOptions::preset();
+    o.chkShowMsg = 2;
+    o.cmbLinkSize = "30pt";
+    o.txtLinkTitle[1] = "書類 \"<&>\" \u00E9";
+    run =
+        cli({"template", "chkShowMsg=1", "--count", "12", "--preset", "cmbLinkSize=30pt",
+             "--program-folder=Z:\\opt\\lv", "txtLinkTitle1=書類 \"<&>\" \u00E9", "chkShowMsg=2"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, templateBytes(inputFor(false, o, 12)));
+
+    run = cli({"template", "--restore", "--program-folder", "Q:", "--count=32767"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, templateBytes(inputFor(true, {}, 1)));
+
+    TemplateInput in = inputFor(false, {}, 1);
+    in.scriptFolder = R"(D:\\Pics\\)";
+    run = cli({"template", "--script-folder", R"(D:\\Pics\\)", "--program-folder", R"(Z:\opt\lv)"});
+    EXPECT_EQ(run.out, templateBytes(in));
+}
+
+TEST(CliTemplate, DefaultProgramFolderIsTheProgramsOwn) {
+    const CliRun run = cli({"template"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string folder = "Z:";
+    for (char c : std::filesystem::path(LUMIVANE_CLI).parent_path().string())
+        folder += c == '/' ? '\\' : c;
+    EXPECT_NE(run.out.find("<img src=\"" + folder + "\\null.gif\"id=bgImage"), std::string::npos);
+}
+
+TEST(CliTemplate, BadArgumentsGiveOneLineStatusTwoAndNoOutput) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"frobnicate"},
+        {"template", "chkShowIcon0=1"},
+        {"template", "chkShowIcon=3"},
+        {"template", "cmbInfoSize=15pt"},
+        {"template", "txtLink0=a\nb"},
+        {"template", "lblColor1=\xFF"},
+        {"template", "--count", "0"},
+        {"template", "--count", "32768"},
+        {"template", "--count", "99999999999999999999"},
+        {"template", "--count", "-1"},
+        {"template", "--count", "1e3"},
+        {"template", "--count"},
+        {"template", "--program-folder"},
+        {"template", "--script-folder", "a\rb"},
+        {"template", "--restore", "--frob"},
+        {"template", "chkShowIcon"},
+        {"template", "--restore", "chkShowIcon=x"}, // checked even where it changes nothing
+    };
+    for (const auto& args : bad) {
+        std::string shown;
+        for (const auto& a : args)
+            shown += a + " ";
+        SCOPED_TRACE(shown);
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.rfind("lumivane-cli: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+}
+
+TEST(CliTemplate, HelpExplainsEveryArgument) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"template", "--help"}}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        for (std::string_view word : {"--restore", "--preset", "--count", "--script-folder",
+                                      "--program-folder", "NAME=VALUE", "--help"})
+            EXPECT_NE(run.out.find(word), std::string::npos) << word;
+        for (std::string_view name : optionNames())
+            EXPECT_NE(run.out.find(name), std::string::npos) << name;
+    }
+}
+
+} // namespace
+} // namespace lumivane
