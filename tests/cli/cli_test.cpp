@@ -31,12 +31,22 @@ std::string slurp(const std::filesystem::path& path) {
     return bytes.str();
 }
 
+std::filesystem::path tempPath(std::string_view what) {
+    return std::filesystem::temp_directory_path() /
+           ("lumivane-cli-test-" + std::to_string(::getpid()) + "." + std::string(what));
+}
+
+// The emulated system's root for the program: one that does not exist, so the user's own
+// stays untouched and a test can see that the program created nothing.
+const std::filesystem::path& emulatedRoot() {
+    static const std::filesystem::path root = tempPath("root");
+    return root;
+}
+
 // Runs lumivane-cli with `args`, its standard output and error caught in files.
 CliRun cli(const std::vector<std::string>& args) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const std::string tag = std::to_string(::getpid());
-    const auto outPath = dir / ("lumivane-cli-test-" + tag + ".out");
-    const auto errPath = dir / ("lumivane-cli-test-" + tag + ".err");
+    const auto outPath = tempPath("out");
+    const auto errPath = tempPath("err");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -48,10 +58,19 @@ CliRun cli(const std::vector<std::string>& args) {
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
+    std::vector<std::string> variables{"LUMIVANE_ROOT=" + emulatedRoot().string()};
+    for (char** v = environ; *v; ++v) {
+        if (std::string_view(*v).substr(0, 14) != "LUMIVANE_ROOT=")
+            variables.emplace_back(*v);
+    }
+    std::vector<char*> envp;
+    for (std::string& v : variables)
+        envp.push_back(v.data());
+    envp.push_back(nullptr);
 
     CliRun run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, LUMIVANE_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, LUMIVANE_CLI, &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -101,7 +120,9 @@ TEST(CliTemplate, WritesTheTemplateBytesForItsArguments) {
 }
 
 TEST(CliTemplate, DefaultProgramFolderIsTheProgramsOwn) {
+    std::filesystem::remove_all(emulatedRoot());
     const CliRun run = cli({"template"});
+    EXPECT_FALSE(std::filesystem::exists(emulatedRoot())) << "the emulated system was set up";
     ASSERT_EQ(run.status, 0) << run.err;
     std::string folder = "Z:";
     for (char c : std::filesystem::path(LUMIVANE_CLI).parent_path().string())
