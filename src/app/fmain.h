@@ -134,6 +134,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Form_Unload: asks an open colour-choosing browser to quit; never cancels the close.
     void closeEvent(QCloseEvent* event) override;
+    /// A change of the system colours reaches the window as a palette change; the link
+    /// boxes then take the new colours.
+    void changeEvent(QEvent* event) override;
 
 private:
     void createWindowControls();

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -55,6 +56,14 @@ void Fmain::chkSetLink_Click(int Index) {
         platform_.sysColor(on ? platform::syscolor::Window : platform::syscolor::BtnFace));
     setBackground(txtLink[Index], background);
     setBackground(txtLinkTitle[Index], background);
+}
+
+void Fmain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        chkSetLink_Click(0);
+        chkSetLink_Click(1);
+    }
+    QWidget::changeEvent(event);
 }
 
 void Fmain::cmdSetLink_Click(int Index) {

@@ -3,6 +3,7 @@
 #include "fake_platform.h"
 #include "qstring_print.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -82,6 +83,21 @@ TEST_F(FmainColoursTest, LinkRowSwitchesItsBoxesAndKeepsTheirText) {
     EXPECT_TRUE(window->txtLink[0]->isEnabled());
     EXPECT_EQ(background(window->txtLinkTitle[0]), kWindowColour);
     EXPECT_EQ(window->txtLinkTitle[0]->text(), QStringLiteral("Temp Directory"));
+}
+
+TEST_F(FmainColoursTest, LinkBoxesFollowAChangeOfTheSystemColours) {
+    window->chkSetLink[0]->setChecked(true);
+    platform.colours[platform::syscolor::Window] = 0x00000080;
+    platform.colours[platform::syscolor::BtnFace] = 0x00008000;
+    // The program shows a changed system colour by changing the application's palette.
+    const QPalette previous = QApplication::palette();
+    QPalette changed = previous;
+    changed.setColor(QPalette::Base, QColor(0x80, 0, 0));
+    QApplication::setPalette(changed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(background(window->txtLink[0]), QColor(0x80, 0, 0));
+    EXPECT_EQ(background(window->txtLinkTitle[1]), QColor(0, 0x80, 0));
+    QApplication::setPalette(previous);
 }
 
 TEST_F(FmainColoursTest, AGreyedLinkBoxCountsAsOn) {
