@@ -9,10 +9,10 @@ namespace lumivane {
 
 /// Everything the folder template's text depends on.
 struct TemplateInput {
-    bool restore = false;     ///< the standard text; no option has any effect
-    TemplateOptions options;  ///< read off the main window's controls
-    int imageCount = 1;       ///< pictures in the stock (16-bit in the window)
-    std::string scriptFolder; ///< the picture folder in script form, see scriptFolder()
+    bool restore = false;    ///< the standard text; no option has any effect
+    TemplateOptions options; ///< read off the main window's controls
+    int imageCount = 1; ///< pictures in the stock, 1 to 32767 (the page's script divides by it)
+    std::string scriptFolder;  ///< the picture folder in script form, see scriptFolder()
     std::string programFolder; ///< the folder holding the program, as the platform reports it
 };
 

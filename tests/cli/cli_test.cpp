@@ -44,14 +44,15 @@ const std::filesystem::path& emulatedRoot() {
 }
 
 // Runs lumivane-cli with `args`, its standard output and error caught in files.
-CliRun cli(const std::vector<std::string>& args) {
+// Standard output goes to `stdoutPath` when one is given.
+CliRun cli(const std::vector<std::string>& args, const char* stdoutPath = nullptr) {
     const auto outPath = tempPath("out");
     const auto errPath = tempPath("err");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 1, stdoutPath ? stdoutPath : outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     std::vector<char*> argv{const_cast<char*>(LUMIVANE_CLI)};
@@ -163,6 +164,12 @@ TEST(CliTemplate, BadArgumentsGiveOneLineStatusTwoAndNoOutput) {
         EXPECT_EQ(run.err.rfind("lumivane-cli: ", 0), 0u) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     }
+}
+
+TEST(CliTemplate, AnOutputThatCannotBeWrittenIsAFailure) {
+    const CliRun run = cli({"template"}, "/dev/full");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("lumivane-cli: ", 0), 0u) << run.err;
 }
 
 TEST(CliTemplate, HelpExplainsEveryArgument) {
