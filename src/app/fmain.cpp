@@ -1,6 +1,7 @@
 #include "app/fmain.h"
 
 #include "app/fmain_rules.h"
+#include "app/message_label.h"
 #include "app/rgb_browser.h"
 #include "app/twips.h"
 #include "stock/picture_strip.h"
@@ -129,10 +130,8 @@ void Fmain::createWindowControls() {
                   QStringLiteral("背景画像の高さを常に100%にする"), {1200, 2160, 4755, 195});
     chkReload = makeCheck(this, QStringLiteral("chkReload"), QStringLiteral("クリック再描画"),
                           {4440, 2160, 1515, 195});
-    lblMessage = makeBorderedLabel(this, QStringLiteral("lblMessage"), QStringLiteral("Label1"),
-                                   {1380, 2400, 4575, 435});
-    lblMessage->setWordWrap(true);
-    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMessage = makeCaptioned<MessageLabel>(this, QStringLiteral("lblMessage"),
+                                             QStringLiteral("Label1"), {1380, 2400, 4575, 435});
     cmdAbout = makeCaptioned<QPushButton>(this, QStringLiteral("cmdAbout"),
                                           QStringLiteral("あばうと"), {6060, 1800, 1155, 315});
     cmdMake = makeCaptioned<QPushButton>(this, QStringLiteral("cmdMake"), QStringLiteral("変更"),

@@ -1,4 +1,5 @@
 #include "app/fmain.h"
+#include "app/message_label.h"
 #include "app/twips.h"
 #include "app/ui_look.h"
 #include "fake_browser.h"
@@ -230,6 +231,18 @@ TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
         for (QPushButton* button : window.findChildren<QPushButton*>())
             EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
                 << button->objectName().toStdString();
+
+        // The help line holds its longest text, two lines, and keeps a text's own break.
+        auto* line = qobject_cast<MessageLabel*>(window.lblMessage);
+        ASSERT_NE(line, nullptr);
+        window.setMessage(QStringLiteral("最後に「変更」を押すと設定が反映されます。"
+                                         "復元を押すとウインドウズの初期設定に復元されます。"));
+        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
+        EXPECT_LE(line->textHeight(), line->contentsRect().height());
+        window.setMessage(QStringLiteral("フォルダがありません。"));
+        EXPECT_EQ(line->textHeight(), line->linePitch());
+        window.setMessage(QStringLiteral("Web\nフォルダがありません。"));
+        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
     }
     QApplication::setFont(previousFont);
     QApplication::setStyle(previousStyle);
