@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "windows/click_label.h"
+#include "windows/fit_text.h"
 #include "windows/twips.h"
 #include "windows/version_text.h"
 
@@ -76,6 +77,10 @@ FAbout::FAbout(platform::Platform& platform, QWidget* owner, UrlOpener openUrl)
     lblMail = linkLabel(QStringLiteral("lumivane@example.org"), highlight, this);
     lblMail->setObjectName(QStringLiteral("lblMail"));
     placeTwips(lblMail, 1740, 1620, 1590, 180);
+
+    for (QLabel* label :
+         {Label1, static_cast<QLabel*>(lblURL), Label4, static_cast<QLabel*>(lblMail)})
+        fitTextToWidth(label);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

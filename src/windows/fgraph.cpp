@@ -1,5 +1,6 @@
 #include "windows/fgraph.h"
 
+#include "windows/fit_text.h"
 #include "windows/progress_bar.h"
 #include "windows/twips.h"
 
@@ -36,6 +37,7 @@ Fgraph::Fgraph(QWidget* owner)
     Label3 = new QLabel(QStringLiteral("しばらく、そのままでお待ちください"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTwips(Label3, 780, 900, 2595, 180);
+    fitTextToWidth(Label3);
 
     // The client area's top-left on the screen; the size is fixed, like a fixed tool border.
     const QRect client = twipsRect(2340, 1845, 4125, 1305);

@@ -84,6 +84,22 @@ QPixmap pictureOf(int width, int height) {
     return pixmap;
 }
 
+TEST(SmallWindows, EveryOneLineTextFitsItsLabel) {
+    // A big face, as on a desktop with large fonts: the texts must still fit their boxes.
+    QWidget owner;
+    QFont big = owner.font();
+    big.setPointSizeF(12);
+    owner.setFont(big);
+    testing::FakePlatform platform;
+    Fgraph graph(&owner);
+    FAbout about(platform, &owner, [](const QUrl&) {});
+    for (QLabel* label : {graph.Label3, about.Label1, static_cast<QLabel*>(about.lblURL),
+                          about.Label4, static_cast<QLabel*>(about.lblMail)}) {
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString();
+    }
+}
+
 TEST(Fview, SizedToItsPictureAndReusedForTheNext) {
     QPointer<Fview> view = new Fview;
     EXPECT_EQ(view->parentWidget(), nullptr);
