@@ -21,5 +21,8 @@ struct Command {
 
 /// `template`: writes the folder template's bytes to standard output.
 extern const Command templateCommand;
+/// `apply` and `restore`: what "変更" and "復元" do, on this system's Web folder.
+extern const Command applyCommand;
+extern const Command restoreCommand;
 
 } // namespace lumivane::cli

@@ -10,8 +10,10 @@ namespace {
 
 using lumivane::cli::Command;
 
-constexpr std::array<const Command*, 1> kCommands = {
+constexpr std::array<const Command*, 3> kCommands = {
     &lumivane::cli::templateCommand,
+    &lumivane::cli::applyCommand,
+    &lumivane::cli::restoreCommand,
 };
 
 std::string overallHelp() {
