@@ -4,6 +4,8 @@
 #include "app/message_label.h"
 #include "app/rgb_browser.h"
 #include "app/twips.h"
+#include "appearance/fcolor.h"
+#include "appearance/toolbar_strip.h"
 #include "stock/picture_strip.h"
 #include "windows/fabout.h"
 
@@ -249,8 +251,17 @@ void Fmain::wireHandlers() {
                                      {this, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
                                       lblMessage, cmdMake, cmdReturn, cmdAbout},
                                      this);
-    // The apply, restore and colour-changer buttons and the toolbar strip are wired by
-    // their own parts of the program.
+    // The toolbar strip fills Picture1 inside its border and clips the tiles there.
+    PToolBarBackImage = new ToolbarStrip(platform_, Picture1);
+    PToolBarBackImage->setGeometry(Picture1->contentsRect());
+    connect(PToolBarBackImage, &ToolbarStrip::message, this, &Fmain::setMessage);
+    connect(cmdSetColors, &QPushButton::clicked, this, &Fmain::cmdSetColors_Click);
+    // The apply and restore buttons are wired by their own part of the program.
+}
+
+void Fmain::cmdSetColors_Click() {
+    Fcolor form(platform_, this);
+    form.exec();
 }
 
 std::int16_t Fmain::imageCount() const {

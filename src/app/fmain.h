@@ -26,6 +26,9 @@ class Platform;
 namespace lumivane::stock {
 class PictureStrip;
 }
+namespace lumivane {
+class ToolbarStrip;
+}
 
 namespace lumivane::app {
 
@@ -65,6 +68,8 @@ public:
     void ie_StatusTextChange(const QString& Text);
     void ie_OnQuit();
     void cmdAbout_Click();
+    /// Opens the colour changer, modal, owned by this window.
+    void cmdSetColors_Click();
 
     // --- Controls directly on the window ------------------------------------------------
     QGroupBox* Frame2 = nullptr;
@@ -105,6 +110,7 @@ public:
     QGroupBox* Frame4 = nullptr;
     QLabel* Label7 = nullptr;
     QFrame* Picture1 = nullptr; ///< holds the toolbar background strip
+    ToolbarStrip* PToolBarBackImage = nullptr; ///< the strip's tiles, inside Picture1
 
     // --- Inside Frame4 ------------------------------------------------------------------
     std::array<QCheckBox*, 2> chkSetLink{};

@@ -173,8 +173,7 @@ TEST_F(FmainTest, ListedQuietControlsLeaveTheLineAlone) {
     for (QWidget* quiet : std::initializer_list<QWidget*>{
              window.cmdSetColors, window.cmbFolderNameSize, window.cmbInfoSize, window.cmbLinkSize,
              window.txtLink[0], window.chkSetLink[1], window.Label3, window.Label4,
-             window.Label5[2], window.Label6[1], window.Label7, window.Picture1,
-             window.lblMessage}) {
+             window.Label5[2], window.Label6[1], window.Label7, window.lblMessage}) {
         pointAt(quiet);
         EXPECT_EQ(message(), before) << quiet->objectName().toStdString();
     }
