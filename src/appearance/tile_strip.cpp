@@ -3,6 +3,32 @@
 #include <QPainter>
 
 namespace lumivane {
+namespace {
+
+constexpr int kMinPaintedTile = 64;
+
+/// The picture repeated to at least 64 pixels each way, whole copies only, so that painting
+/// it tiled gives the same pixels. A textured fill copies one tile width at a time: a one-
+/// pixel picture would otherwise be painted pixel by pixel.
+QPixmap paintedTile(const QPixmap& picture) {
+    if (picture.width() >= kMinPaintedTile && picture.height() >= kMinPaintedTile)
+        return picture;
+    const int across = (kMinPaintedTile + picture.width() - 1) / picture.width();
+    const int down = (kMinPaintedTile + picture.height() - 1) / picture.height();
+    QPixmap tile(picture.width() * across, picture.height() * down);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(0, 0, picture);
+    // Doubling the copied block keeps this to a few copies whatever the picture's size.
+    for (int w = picture.width(); w < tile.width(); w *= 2)
+        painter.drawPixmap(w, 0, tile, 0, 0, w, picture.height());
+    for (int h = picture.height(); h < tile.height(); h *= 2)
+        painter.drawPixmap(0, h, tile, 0, 0, tile.width(), h);
+    return tile;
+}
+
+} // namespace
 
 TileStrip::TileStrip(platform::Platform& platform, int widthTwips, int heightTwips, QWidget* parent)
     : QWidget(parent), platform_(platform), widthTwips_(widthTwips), heightTwips_(heightTwips) {
@@ -19,6 +45,7 @@ bool TileStrip::TileBackImage(std::string_view path) {
         picture.isNull())
         return false;
     picture_ = picture;
+    paintedTile_ = paintedTile(picture_);
     grid_ = TileGridFor(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
                         picture_.height() * kTwipsPerPixel);
     update();
@@ -27,6 +54,7 @@ bool TileStrip::TileBackImage(std::string_view path) {
 
 void TileStrip::clearTiles() {
     picture_ = QPixmap();
+    paintedTile_ = QPixmap();
     grid_ = {};
     update();
 }
@@ -53,7 +81,7 @@ void TileStrip::paintEvent(QPaintEvent*) {
         QRect(0, 0, int(std::min<qint64>(w, width())), int(std::min<qint64>(h, height())));
     QPainter painter(this);
     painter.setBrushOrigin(0, 0);
-    painter.fillRect(area, QBrush(picture_));
+    painter.fillRect(area, QBrush(paintedTile_));
 }
 
 } // namespace lumivane

@@ -39,6 +39,7 @@ private:
     int widthTwips_;
     int heightTwips_;
     QPixmap picture_;
+    QPixmap paintedTile_; // the picture repeated to a size that paints quickly
     TileGrid grid_;
 };
 

@@ -76,6 +76,17 @@ TEST_F(ToolbarStripTest, UpperCaseBmpIsTiledAndItsPathStoredAsDropped) {
             << p.x() << "," << p.y();
 }
 
+TEST_F(ToolbarStripTest, SmallOddSizedBitmapRepeatsPixelForPixel) {
+    const QImage picture = patternImage(3, 7);
+    addFile("/p/odd.bmp", fileBytes(picture, "BMP"));
+    drop({"/p/odd.bmp"});
+    EXPECT_EQ(strip->tileCount(), 116 * 5); // 5175 / 45 + 1 a row, 495 / 105 + 1 rows
+    const QImage image = shown();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixelColor(x, y), picture.pixelColor(x % 3, y % 7)) << x << "," << y;
+}
+
 TEST_F(ToolbarStripTest, JpegIsStoredButNotTiledAndTheColourChangerIgnoresIt) {
     addFile("/p/first.bmp", fileBytes(solidImage(8, 8, Qt::blue), "BMP"));
     addFile("/p/photo.jpg", fileBytes(solidImage(8, 8, Qt::red), "JPG"));
