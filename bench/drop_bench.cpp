@@ -5,7 +5,7 @@
 //
 //   drop_bench [--count N] [--folder DIR]   (DIR keeps the generated photos between runs)
 #include "app/fmain.h"
-#include "windows/fake_platform.h"
+#include "platform/emulated/emulated_platform.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -138,7 +138,8 @@ int main(int argc, char** argv) {
     baselineNs(paths);
     const qint64 baseline1 = baselineNs(paths);
 
-    lumivane::testing::FakePlatform platform;
+    lumivane::platform::EmulatedPlatform platform(
+        QDir(temporary.path()).filePath(QStringLiteral("root")).toStdString());
     lumivane::app::Fmain window(platform);
     window.show();
     QCoreApplication::processEvents();

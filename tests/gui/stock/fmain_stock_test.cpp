@@ -25,7 +25,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    testing::FakePlatform platform;
+    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString()};
     app::Fmain window{platform};
 };
 

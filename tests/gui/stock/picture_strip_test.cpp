@@ -66,6 +66,17 @@ TEST(PictureStrip, DropAddsPicturesInOrderAsThumbnails) {
     EXPECT_FALSE(progressWindowOpen());
 }
 
+TEST(PictureStrip, JapaneseFileNamesAreReadBackThroughTheirWindowsPath) {
+    StripFixture f;
+    const QString path = f.picture(QStringLiteral("海の写真.jpg"), Qt::blue, {20, 20}, "JPG");
+    ASSERT_TRUE(f.dropFiles({path}));
+    ASSERT_EQ(f.count(), 1);
+    EXPECT_EQ(f.strip->stock().path(0), f.windowsPath(path));
+    EXPECT_TRUE(QString::fromStdString(f.strip->stock().path(0))
+                    .endsWith(QStringLiteral("\\海の写真.jpg")));
+    EXPECT_GT(thumbnailColour(f.thumnail[0]).blue(), 200);
+}
+
 TEST(PictureStrip, GifAndOddNamesPassTheNameTest) {
     StripFixture f;
     // A 1 x 1 GIF; Qt writes no GIFs.

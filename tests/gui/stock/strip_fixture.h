@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/emulated/emulated_platform.h"
 #include "stock/picture_strip.h"
-#include "windows/fake_platform.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -116,7 +116,8 @@ public:
     int count() const { return strip->imageCount(); }
 
     QTemporaryDir dir;
-    FakePlatform platform;
+    /// The emulated system, rooted in the test's own folder; dropped files come from Z:.
+    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString()};
     QWidget window;
     QGroupBox* Frame1;
     QGroupBox* Frame2;
