@@ -16,7 +16,11 @@ bool writeBytes(std::string_view bytes);
 /// Writes UTF-8 text for a person to read (help) to standard output.
 bool writeText(std::string_view utf8);
 
-/// Writes one line to standard error: "lumivane-cli: " and the message.
+/// Writes one line to standard error: "lumivane-cli: " and the message, made printable.
 void writeError(std::string_view utf8);
+
+/// The text as it can be shown on one line: control characters (an argument may hold a line
+/// break) become '?', broken UTF-8 becomes U+FFFD.
+std::string printableLine(std::string_view text);
 
 } // namespace lumivane::cli

@@ -20,7 +20,7 @@ bool writeText(std::string_view utf8) {
 
 void writeError(std::string_view utf8) {
     std::string line = "lumivane-cli: ";
-    line.append(utf8);
+    line += printableLine(utf8);
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);

@@ -52,7 +52,7 @@ bool writeText(std::string_view utf8) {
 
 void writeError(std::string_view utf8) {
     std::string line = "lumivane-cli: ";
-    line.append(utf8);
+    line += printableLine(utf8);
     line += '\n'; // standard error is in text mode: this becomes CR LF
     writeTo(STD_ERROR_HANDLE, stderr, line);
 }

@@ -1,4 +1,5 @@
 #include "cli/program_folder.h"
+
 #include "platform/platform.h"
 
 namespace lumivane::cli {

@@ -150,6 +150,8 @@ TEST(CliTemplate, BadArgumentsGiveOneLineStatusTwoAndNoOutput) {
         {"template", "--script-folder", "a\rb"},
         {"template", "--restore", "--frob"},
         {"template", "chkShowIcon"},
+        {"template", "bad\nword"}, // echoed in the message, still on one line
+        {"template", "chk\rName=1"},
         {"template", "--restore", "chkShowIcon=x"}, // checked even where it changes nothing
     };
     for (const auto& args : bad) {
