@@ -3,14 +3,13 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 
-#include <array>
 #include <string>
 
 namespace {
 
 using lumivane::cli::Command;
 
-constexpr std::array<const Command*, 3> kCommands = {
+constexpr const Command* kCommands[] = {
     &lumivane::cli::templateCommand,
     &lumivane::cli::applyCommand,
     &lumivane::cli::restoreCommand,
