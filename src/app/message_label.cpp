@@ -14,7 +14,8 @@ MessageLabel::MessageLabel(QWidget* parent) : QLabel(parent) {
 }
 
 int MessageLabel::linePitch() const {
-    return std::max(1, std::min(fontMetrics().lineSpacing(), contentsRect().height() / 2));
+    return std::max(1, std::min(fontMetrics().lineSpacing(),
+                                contentsRect().height() / std::max(1, linesToFit_)));
 }
 
 int MessageLabel::layOut(QTextLayout& layout) const {

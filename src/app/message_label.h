@@ -16,6 +16,8 @@ public:
 
     /// The distance between two lines' tops, in pixels.
     int linePitch() const;
+    /// How many lines the box always has room for (two unless set).
+    void setLinesToFit(int lines) { linesToFit_ = lines; }
     /// The height that the present text needs inside the border.
     int textHeight() const;
 
@@ -23,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int linesToFit_ = 2;
     /// Lays the text out at the contents' width and returns its height.
     int layOut(QTextLayout& layout) const;
 };

@@ -1,5 +1,6 @@
 #include "appearance/fcolor.h"
 
+#include "app/message_label.h"
 #include "appearance/sample_picture.h"
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
@@ -160,10 +161,10 @@ void Fcolor::createControls() {
     imgIcon->setPixmap(icon.pixmap(imgIcon->size()));
     lblIconString = caption(picExample, QStringLiteral("lumi.exe"), 2580, 1980);
 
-    lblMessage = place(new QLabel(this), 0, 3840, 3735, 615);
-    lblMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblMessage->setWordWrap(true);
-    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The longest help text takes three lines of the box.
+    auto* message = place(new app::MessageLabel(this), 0, 3840, 3735, 615);
+    message->setLinesToFit(3);
+    lblMessage = message;
 }
 
 void Fcolor::cmbTarget_Click() {

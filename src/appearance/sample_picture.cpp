@@ -31,6 +31,13 @@ void drawFolderIcon(QPainter& p, int x, int y) {
     p.drawRect(x + 2, y + 7, 22, 13);
 }
 
+void drawSmallFolderIcon(QPainter& p, int x, int y) {
+    p.setPen(QColor(128, 96, 0));
+    p.setBrush(QColor(255, 232, 136));
+    p.drawRect(x, y + 2, 13, 9);
+    p.drawRect(x, y, 5, 2);
+}
+
 } // namespace
 
 QPixmap SampleExplorerPicture() {
@@ -50,8 +57,8 @@ QPixmap SampleExplorerPicture() {
     bold.setBold(true);
     bold.setPixelSize(11);
     p.setFont(bold);
+    drawSmallFolderIcon(p, 6, 5);
     p.setPen(Qt::white);
-    drawFolderIcon(p, 5, -1);
     p.drawText(QRect(24, 3, 120, 18), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Temp"));
     for (int i = 0; i < 3; ++i) {
         const QRect box(213 + i * 16, 5, 14, 13);

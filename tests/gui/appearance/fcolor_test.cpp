@@ -1,3 +1,5 @@
+#include "app/message_label.h"
+#include "app/ui_look.h"
 #include "appearance/color_entry.h"
 #include "appearance/fcolor.h"
 #include "appearance/recording_platform.h"
@@ -112,6 +114,17 @@ TEST_F(FcolorTest, OpensOnTheWindowBackgroundShowingThePresentSystemColours) {
     EXPECT_EQ(textColor(form->lblButtonString), rgb(0x00FF00));
     EXPECT_EQ(background(form->Picture1), rgb(0xC0C0C0));
     EXPECT_TRUE(platform.writes.empty());
+}
+
+TEST_F(FcolorTest, EveryHelpTextFitsTheHelpBoxInTheProgramsFont) {
+    form->setFont(app::uiFont());
+    auto* line = qobject_cast<app::MessageLabel*>(form->lblMessage);
+    ASSERT_NE(line, nullptr);
+    for (int i = 0; i < 4; ++i) {
+        select(i);
+        EXPECT_EQ(form->lblMessage->text().toStdString(), kColorTargets[i].help);
+        EXPECT_LE(line->textHeight(), line->contentsRect().height()) << "target " << i;
+    }
 }
 
 TEST_F(FcolorTest, ChangeAtOnceWritesTheFourUnchangedColoursAndCloses) {
