@@ -119,6 +119,9 @@ void Fcolor::createControls() {
     cmdBack = place(new QPushButton(QStringLiteral("戻す"), this), 1800, 990, 615, 255);
     cmdCansel = place(new QPushButton(QStringLiteral("中止"), this), 2460, 990, 615, 255);
     cmdChange = place(new QPushButton(QStringLiteral("変更"), this), 3120, 990, 615, 255);
+    // None of the three is a default button: Enter neither applies nor reverts.
+    for (QPushButton* button : {cmdBack, cmdCansel, cmdChange})
+        button->setAutoDefault(false);
 
     // The sample window: a picture at natural size, clipped by its box, with the controls
     // that show the colours under edit laid over it.

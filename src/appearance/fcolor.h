@@ -25,30 +25,30 @@ public:
     Fcolor(platform::Platform& platform, QWidget* owner);
 
     // The controls, in their places (twips in the source, pixels on screen).
-    QLabel* Label1;
-    QScrollBar* hsRed;
-    QLabel* Label2;
-    QScrollBar* hsGreen;
-    QLabel* Label3;
-    QScrollBar* hsBlue;
-    QLabel* picSample;
-    QComboBox* cmbTarget;
-    QPushButton* cmdBack;
-    QPushButton* cmdCansel;
-    QPushButton* cmdChange;
-    QLabel* picExample;
-    QWidget* Picture1;
-    TileStrip* PToolBarBackImage;
-    QLabel* Image1;
-    QLabel* Image2;
-    QLabel* Image3;
-    std::array<QLabel*, 4> lblMenuString;
-    QLabel* lblButtonString;
-    QLabel* lblAddress;
-    QLabel* lblWindowBack;
-    QLabel* imgIcon;
-    QLabel* lblIconString;
-    QLabel* lblMessage;
+    QLabel* Label1 = nullptr;
+    QScrollBar* hsRed = nullptr;
+    QLabel* Label2 = nullptr;
+    QScrollBar* hsGreen = nullptr;
+    QLabel* Label3 = nullptr;
+    QScrollBar* hsBlue = nullptr;
+    QLabel* picSample = nullptr;
+    QComboBox* cmbTarget = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdCansel = nullptr;
+    QPushButton* cmdChange = nullptr;
+    QLabel* picExample = nullptr;
+    QWidget* Picture1 = nullptr;
+    TileStrip* PToolBarBackImage = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+    std::array<QLabel*, 4> lblMenuString{};
+    QLabel* lblButtonString = nullptr;
+    QLabel* lblAddress = nullptr;
+    QLabel* lblWindowBack = nullptr;
+    QLabel* imgIcon = nullptr;
+    QLabel* lblIconString = nullptr;
+    QLabel* lblMessage = nullptr;
 
     /// The colours as they were when the window opened, and as edited.
     const ColorEntries& initialColors() const { return InitialColors; }

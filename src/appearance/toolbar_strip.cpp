@@ -2,6 +2,7 @@
 
 #include "appearance/toolbar_background.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -15,7 +16,7 @@ namespace {
 std::optional<QString> firstFile(const QMimeData& data) {
     for (const QUrl& url : data.urls())
         if (url.isLocalFile())
-            return url.toLocalFile();
+            return QDir::toNativeSeparators(url.toLocalFile()); // backslashes on Windows
     return std::nullopt;
 }
 
