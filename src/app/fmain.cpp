@@ -247,6 +247,8 @@ void Fmain::wireHandlers() {
     for (int i = 0; i < 4; ++i)
         connect(cmdSetLink[i], &QPushButton::clicked, this, [this, i] { cmdSetLink_Click(i); });
     connect(cmdAbout, &QPushButton::clicked, this, &Fmain::cmdAbout_Click);
+    connect(cmdMake, &QPushButton::clicked, this, &Fmain::cmdMake_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &Fmain::cmdReturn_Click);
     strip_ = new stock::PictureStrip(platform_,
                                      {this, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
                                       lblMessage, cmdMake, cmdReturn, cmdAbout},

@@ -70,6 +70,14 @@ public:
     void cmdAbout_Click();
     /// Opens the colour changer, modal, owned by this window.
     void cmdSetColors_Click();
+    /// "変更": writes the template, then copies the stock unless the template failed.
+    void cmdMake_Click();
+    /// "復元": writes the standard template.
+    void cmdReturn_Click();
+    /// Writes the template through the core and shows its message; false when it failed.
+    bool ApplyTemplate(bool restore);
+    /// Copies the stock with the progress window up and the three buttons disabled.
+    void CopyPictureStock();
 
     // --- Controls directly on the window ------------------------------------------------
     QGroupBox* Frame2 = nullptr;
