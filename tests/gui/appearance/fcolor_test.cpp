@@ -3,6 +3,9 @@
 #include "appearance/color_entry.h"
 #include "appearance/fcolor.h"
 #include "appearance/recording_platform.h"
+#include "appearance/tile_strip.h"
+#include "appearance/toolbar_background.h"
+#include "platform/emulated/emulated_platform.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -260,6 +264,37 @@ TEST_F(FcolorTest, TrackClickMovesTheRedBarByTenAndTheOthersByOne) {
     EXPECT_EQ(form->hsRed->value(), 10);
     EXPECT_EQ(form->hsGreen->value(), 1);
     EXPECT_EQ(background(form->picSample), QColor(10, 1, 0));
+}
+
+TEST(FcolorOnTheEmulatedSystem, AppliedColoursAreInTheRegistryAndTheNextRunStartsWithThem) {
+    QTemporaryDir folder;
+    const std::filesystem::path root = folder.filePath(QStringLiteral("root")).toStdString();
+    QImage tile(2, 2, QImage::Format_RGB32);
+    tile.fill(Qt::red);
+    ASSERT_TRUE(tile.save(folder.filePath(QStringLiteral("t.bmp")), "BMP"));
+    QWidget owner;
+    {
+        platform::EmulatedPlatform system(root);
+        SetToolbarBackBitmap(
+            system, system.windowsPath(folder.filePath(QStringLiteral("t.bmp")).toStdString()));
+        Fcolor form(system, &owner);
+        EXPECT_TRUE(form.PToolBarBackImage->hasPicture());
+        form.hsRed->setValue(12);
+        form.hsGreen->setValue(34);
+        form.hsBlue->setValue(56);
+        form.cmbTarget->setCurrentIndex(3);
+        form.hsGreen->setValue(200);
+        QTest::mouseClick(form.cmdChange, Qt::LeftButton);
+        EXPECT_EQ(system.sysColor(platform::syscolor::Window), 0x38220Cu);
+    }
+    platform::EmulatedPlatform nextRun(root);
+    EXPECT_EQ(nextRun.regGetString(platform::RootKey::CurrentUser, kColorsKey, "Window"),
+              "12 34 56");
+    EXPECT_EQ(nextRun.sysColor(platform::syscolor::Window), 0x38220Cu);
+    EXPECT_EQ(nextRun.sysColor(platform::syscolor::BtnText), 0x00C800u);
+    Fcolor reopened(nextRun, &owner);
+    EXPECT_EQ(reopened.hsRed->value(), 12);
+    EXPECT_EQ(reopened.hsBlue->value(), 56);
 }
 
 } // namespace
