@@ -141,6 +141,24 @@ bool PictureStrip::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+
+/// Accepts a drop of files as a copy (or a link): accepting a move would let the file
+/// manager delete the pictures the stock has just taken. False when neither is offered.
+bool acceptAsCopy(QDropEvent* event) {
+    for (const Qt::DropAction action : {Qt::CopyAction, Qt::LinkAction}) {
+        if (event->possibleActions() & action) {
+            event->setDropAction(action);
+            event->accept();
+            return true;
+        }
+    }
+    event->ignore();
+    return false;
+}
+
+} // namespace
+
 bool PictureStrip::frame1Event(QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
@@ -148,12 +166,15 @@ bool PictureStrip::frame1Event(QEvent* event) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         const QMimeData* data = drag->mimeData();
         // While a drop is handled nothing more is taken, so the stock cannot change under it.
-        const bool wanted =
-            !dropping_ && data && (draggedThumbnail(*data) >= 0 || !droppedPaths(*data).empty());
-        if (wanted)
-            drag->acceptProposedAction();
-        else
+        if (dropping_ || !data) {
             drag->ignore();
+        } else if (draggedThumbnail(*data) >= 0) {
+            drag->acceptProposedAction();
+        } else if (!droppedPaths(*data).empty()) {
+            acceptAsCopy(drag);
+        } else {
+            drag->ignore();
+        }
         return true;
     }
     case QEvent::Drop: {
@@ -165,8 +186,7 @@ bool PictureStrip::frame1Event(QEvent* event) {
         if (source >= 0) {
             drop->acceptProposedAction();
             Frame1_DragDrop(source);
-        } else if (data->hasUrls()) {
-            drop->acceptProposedAction();
+        } else if (data->hasUrls() && acceptAsCopy(drop)) {
             Frame1_OLEDragDrop(droppedPaths(*data));
         }
         return true;

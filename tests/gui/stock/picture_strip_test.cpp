@@ -311,6 +311,32 @@ TEST(PictureStrip, DropsArriveOnlyOnTheDropFrame) {
     EXPECT_EQ(f.count(), 1);
 }
 
+TEST(PictureStrip, FilesAreTakenAsACopySoTheFileManagerKeepsThem) {
+    StripFixture f;
+    const auto data = StripFixture::filesData(f.pictures(2));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                          Qt::ShiftModifier);
+    enter.setDropAction(Qt::MoveAction);
+    QCoreApplication::sendEvent(f.Frame1, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                    Qt::ShiftModifier);
+    drop.setDropAction(Qt::MoveAction);
+    QCoreApplication::sendEvent(f.Frame1, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(f.count(), 2);
+
+    // A source that only offers to move its files is refused.
+    QDragEnterEvent moveOnly(QPoint(5, 5), Qt::MoveAction, data.get(), Qt::LeftButton,
+                             Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Frame1, &moveOnly);
+    EXPECT_FALSE(moveOnly.isAccepted());
+    QDropEvent moveDrop(QPointF(5, 5), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Frame1, &moveDrop);
+    EXPECT_EQ(f.count(), 2);
+}
+
 TEST(PictureStrip, SecondDropAndRemovalDuringADropAreRefused) {
     StripFixture f;
     f.dropFiles(f.pictures(2, QStringLiteral("first")));
