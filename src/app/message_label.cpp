@@ -20,7 +20,10 @@ int MessageLabel::linePitch() const {
 
 int MessageLabel::layOut(QTextLayout& layout) const {
     QString shown = text();
+    // A break may be CR LF, LF or CR.
+    shown.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
     shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    shown.replace(QLatin1Char('\r'), QChar::LineSeparator);
     layout.setText(shown);
     layout.setFont(font());
     QTextOption option;

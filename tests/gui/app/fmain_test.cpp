@@ -174,7 +174,8 @@ TEST_F(FmainTest, ListedQuietControlsLeaveTheLineAlone) {
              window.cmdSetColors, window.cmbFolderNameSize, window.cmbInfoSize, window.cmbLinkSize,
              window.txtLink[0], window.chkSetLink[1], window.Label3, window.Label4,
              window.Label5[2], window.Label6[1], window.Label7, window.lblMessage}) {
-        pointAt(quiet);
+        // The corner: Picture1's own border, outside the toolbar strip it holds.
+        pointAt(quiet, {0, 0});
         EXPECT_EQ(message(), before) << quiet->objectName().toStdString();
     }
 }
@@ -194,6 +195,10 @@ TEST_F(FmainTest, AFrameSpeaksOnlyOverItsOwnBackground) {
     EXPECT_NE(message(), QStringLiteral("左のフレームにリンクを設定"));
     pointAt(window.Label1);
     EXPECT_EQ(message(), QStringLiteral("フォルダ名の文字の大きさを設定"));
+    pointAt(window.Picture1, {40, 10});
+    EXPECT_EQ(message(),
+              QStringLiteral("BMPファイルをドロップすると、ツールバーの背景画像を設定できます。"
+                             "ダブルクリックで背景画像をクリアします。"));
 }
 
 TEST_F(FmainTest, ColourSlotsHaveOneHelpTextEach) {
@@ -241,6 +246,8 @@ TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
         window.setMessage(QStringLiteral("フォルダがありません。"));
         EXPECT_EQ(line->textHeight(), line->linePitch());
         window.setMessage(QStringLiteral("Web\nフォルダがありません。"));
+        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
+        window.setMessage(QStringLiteral("一行目\r\n二行目"));
         EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
     }
     QApplication::setFont(previousFont);
