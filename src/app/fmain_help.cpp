@@ -11,6 +11,8 @@
 namespace lumivane::app {
 
 void Fmain::setHelpText(QWidget* widget, const QString& text) {
+    if (!widget)
+        return;
     if (!helpTexts_.contains(widget))
         widget->installEventFilter(this);
     widget->setMouseTracking(true);
