@@ -28,18 +28,6 @@ bool SetColorPart(ColorEntry& entry, ColorPart part, int value) {
     return !(entry == before);
 }
 
-int ColorPartOf(const ColorEntry& entry, ColorPart part) {
-    switch (part) {
-    case ColorPart::Red:
-        return entry.Red;
-    case ColorPart::Green:
-        return entry.Green;
-    case ColorPart::Blue:
-        return entry.Blue;
-    }
-    return 0;
-}
-
 std::string ColorText(const ColorEntry& entry) {
     return std::to_string(entry.Red) + ' ' + std::to_string(entry.Green) + ' ' +
            std::to_string(entry.Blue);

@@ -54,9 +54,6 @@ ColorEntry ColorEntryFrom(std::uint32_t color);
 /// Returns whether the entry changed.
 bool SetColorPart(ColorEntry& entry, ColorPart part, int value);
 
-/// The entry's value in the given part.
-int ColorPartOf(const ColorEntry& entry, ColorPart part);
-
 /// The registry text of a colour: "R G B" in decimal, single blanks ("0 128 255").
 std::string ColorText(const ColorEntry& entry);
 

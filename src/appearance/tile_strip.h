@@ -26,7 +26,6 @@ public:
     void clearTiles();
 
     bool hasPicture() const { return !picture_.isNull(); }
-    const QPixmap& picture() const { return picture_; }
     /// The tiles as TileBackImage places them, in twips; one empty element when cleared.
     std::vector<TileRect> tiles() const;
     std::int64_t tileCount() const;

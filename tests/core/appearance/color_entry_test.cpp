@@ -23,7 +23,7 @@ TEST(ColorEntry, ChangingOnePartRebuildsTheColourFromTheEntrysOwnParts) {
     EXPECT_EQ(entry.Color, 0x0010FF01u);
     EXPECT_TRUE(SetColorPart(entry, ColorPart::Blue, 0));
     EXPECT_EQ(entry.Color, 0x0000FF01u);
-    EXPECT_EQ(ColorPartOf(entry, ColorPart::Green), 255);
+    EXPECT_EQ(entry.Green, 255);
     EXPECT_FALSE(SetColorPart(entry, ColorPart::Blue, 0)); // no change
     // Out-of-range values are held to the part's range.
     EXPECT_TRUE(SetColorPart(entry, ColorPart::Red, 300));
