@@ -12,6 +12,41 @@ namespace {
 
 constexpr UINT kCodePage = 932;
 
+/// Characters that 932 has no exact code for but that Windows writes, by its best fit, as
+/// the Shift_JIS character they stand for (the JIS forms of ¢ £ ¥ ¬ — ‖ ‾ − 〜). Only these
+/// are taken from the best fit; the rest of it (é as e) would lose text.
+struct LookAlike {
+    wchar_t character;
+    std::string_view bytes;
+};
+constexpr LookAlike kLookAlikes[] = {
+    {0x00A2, "\x81\x91"}, {0x00A3, "\x81\x92"}, {0x00A5, "\x5C"},
+    {0x00AC, "\x81\xCA"}, {0x2014, "\x81\x5C"}, {0x2016, "\x81\x61"},
+    {0x203E, "\x7E"},     {0x2212, "\x81\x7C"}, {0x301C, "\x81\x60"},
+};
+
+/// Characters that the system's table gives the unused bytes 80, A0 and FD-FF; they are
+/// not Shift_JIS text.
+bool isUnusedByteCharacter(wchar_t c) {
+    return c == 0x0080 || (c >= 0xF8F0 && c <= 0xF8F3);
+}
+
+/// True when `text` holds a character that the table alone does not encode as wanted.
+bool needsSpecialCare(std::wstring_view text) {
+    for (const wchar_t c : text) {
+        if (isUnusedByteCharacter(c))
+            return true;
+        for (const LookAlike& lookAlike : kLookAlikes) {
+            if (c == lookAlike.character)
+                return true;
+        }
+    }
+    return false;
+}
+
+/// The bytes of one character (one or two UTF-16 units), or nullopt when 932 has none.
+std::optional<std::string> encodeCharacter(std::wstring_view character);
+
 /// The 932 bytes of `text`, or nullopt when a character has no exact 932 form (best-fit
 /// look-alikes count as having none).
 std::optional<std::string> encode(std::wstring_view text) {
@@ -52,12 +87,26 @@ std::size_t unitsOf(std::wstring_view text, std::size_t pos) {
     return pair ? 2 : 1;
 }
 
+std::optional<std::string> encodeCharacter(std::wstring_view character) {
+    if (character.size() == 1) {
+        if (isUnusedByteCharacter(character[0]))
+            return std::nullopt;
+        for (const LookAlike& lookAlike : kLookAlikes) {
+            if (character[0] == lookAlike.character)
+                return std::string(lookAlike.bytes);
+        }
+    }
+    return encode(character);
+}
+
 } // namespace
 
 std::string toCp932(std::string_view utf8) {
     const std::wstring wide = win32::toWide(utf8);
-    if (auto whole = encode(wide))
-        return std::move(*whole);
+    if (!needsSpecialCare(wide)) {
+        if (auto whole = encode(wide))
+            return std::move(*whole);
+    }
     // Some character has no 932 form: go one character at a time and write those as
     // numeric references.
     std::string out;
@@ -65,7 +114,7 @@ std::string toCp932(std::string_view utf8) {
     for (std::size_t pos = 0; pos < wide.size();) {
         const std::wstring_view one = std::wstring_view(wide).substr(pos, unitsOf(wide, pos));
         pos += one.size();
-        if (auto bytes = encode(one)) {
+        if (auto bytes = encodeCharacter(one)) {
             out += *bytes;
         } else {
             const std::string character = win32::fromWide(one);
@@ -77,7 +126,7 @@ std::string toCp932(std::string_view utf8) {
 }
 
 std::string fromCp932(std::string_view cp932) {
-    if (auto whole = decode(cp932))
+    if (auto whole = decode(cp932); whole && whole->find(L'\x80') == std::wstring::npos)
         return win32::fromWide(*whole);
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
@@ -85,7 +134,10 @@ std::string fromCp932(std::string_view cp932) {
         const auto lead = static_cast<BYTE>(cp932[pos]);
         const std::size_t length =
             IsDBCSLeadByteEx(kCodePage, lead) && pos + 1 < cp932.size() ? 2 : 1;
-        if (auto text = decode(cp932.substr(pos, length))) {
+        auto text = decode(cp932.substr(pos, length));
+        if (text && *text == L"\x80")
+            text.reset(); // the unused byte 80, not a character of Shift_JIS
+        if (text) {
             out += win32::fromWide(*text);
             pos += length;
         } else {
@@ -99,7 +151,16 @@ std::string fromCp932(std::string_view cp932) {
 
 bool representableInCp932(std::string_view utf8) {
     // Broken UTF-8 decodes to U+FFFD, which 932 has no form for either.
-    return encode(win32::toWide(utf8)).has_value();
+    const std::wstring wide = win32::toWide(utf8);
+    if (!needsSpecialCare(wide))
+        return encode(wide).has_value();
+    for (std::size_t pos = 0; pos < wide.size();) {
+        const std::size_t units = unitsOf(wide, pos);
+        if (!encodeCharacter(std::wstring_view(wide).substr(pos, units)))
+            return false;
+        pos += units;
+    }
+    return true;
 }
 
 } // namespace lumivane::platform
