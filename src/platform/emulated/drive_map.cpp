@@ -80,6 +80,15 @@ std::optional<fs::path> mapToHost(const fs::path& root, std::string_view windows
     if (parts.empty() || fs::exists(exact, ec))
         return exact;
 
+    // A new entry in a folder that exists as given: only its own name needs matching.
+    const fs::path parent = exact.parent_path();
+    if (fs::is_directory(parent, ec)) {
+        const std::string last(parts.back());
+        if (std::optional<std::string> match = findNoCase(parent, last))
+            return parent / fs::path(*match);
+        return exact;
+    }
+
     // Slow road: walk the components, taking the entry that matches without regard to case.
     fs::path host = base;
     bool resolving = true;

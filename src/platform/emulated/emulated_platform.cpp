@@ -199,33 +199,53 @@ Status EmulatedPlatform::copyFile(std::string_view from, std::string_view to) {
     const std::optional<fs::path> target = mapped(to);
     if (!target)
         return nowhere(to);
-    std::error_code ec;
-    const fs::file_status sourceStatus = fs::status(*source, ec);
-    if (!fs::exists(sourceStatus))
-        return failure(errnoCode(ENOENT), from);
-    if (!fs::is_regular_file(sourceStatus))
+    struct stat sourceStat {};
+    if (::stat(source->c_str(), &sourceStat) != 0)
+        return failure(errnoCode(), from);
+    if (!S_ISREG(sourceStat.st_mode))
         return Status::failure("コピー元がファイルではありません", std::string(from));
     if (const std::error_code denied = checkReplaceable(*target))
         return failure(denied, to);
 
-    // The copy lands under a temporary name and replaces the target only when complete.
+    const auto failed = [&](const std::error_code& error) {
+        std::error_code ignored;
+        const bool sourceGone = !fs::exists(*source, ignored);
+        return failure(sourceGone ? errnoCode(ENOENT) : error, sourceGone ? from : to);
+    };
+    // The copy is ours to replace later, whatever the source's permissions were.
+    const bool sourceReadOnly = (sourceStat.st_mode & S_IWUSR) == 0;
+    std::error_code ec;
+
+    if (!fs::exists(*target, ec)) {
+        // A new file has no old content to keep: copy straight to its name and take the
+        // partial file away again if the copy fails.
+        if (fs::copy_file(*source, *target, fs::copy_options::none, ec) && sourceReadOnly)
+            fs::permissions(*target, static_cast<fs::perms>(fileMode(*target) | S_IWUSR), ec);
+        if (!ec)
+            return Status::success();
+        if (ec != std::errc::file_exists) {
+            std::error_code ignored;
+            fs::remove(*target, ignored);
+            return failed(ec);
+        }
+        // Someone made the file meanwhile: replace it as an existing one.
+    }
+
+    // An existing file is replaced only by a complete copy, renamed over it.
     fs::path temp;
     const int fd = makeTempBeside(*target, temp);
     if (fd < 0)
         return failure(errnoCode(), to);
     ::close(fd);
     fs::copy_file(*source, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) {
-        // The copy is ours to replace later, whatever the source's permissions were.
+    if (!ec)
         fs::permissions(temp, static_cast<fs::perms>(fileMode(*target) | S_IWUSR), ec);
-    }
     if (!ec)
         fs::rename(temp, *target, ec);
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        const bool sourceGone = !fs::exists(*source, ignored);
-        return failure(sourceGone ? errnoCode(ENOENT) : ec, sourceGone ? from : to);
+        return failed(ec);
     }
     return Status::success();
 }
