@@ -38,13 +38,19 @@ std::optional<int> scrollMaximumFor(int count);
 /// Element i shows picture i; element 0 always exists, others exist while they hold a picture.
 class PictureStock {
 public:
+    /// A stock that holds at most `capacity` pictures (never more than kMaxPictures).
+    explicit PictureStock(int capacity = kMaxPictures)
+        : capacity_(capacity < kMaxPictures ? capacity : kMaxPictures) {}
+
     /// The number of pictures, as the 16-bit count the template is written with.
     std::int16_t imageCount() const { return static_cast<std::int16_t>(paths_.size()); }
     /// Path of picture `index`, exactly as it was dropped.
     const std::string& path(int index) const { return paths_.at(static_cast<size_t>(index)); }
     const std::vector<std::string>& paths() const { return paths_; }
     /// True when no further picture can be counted.
-    bool full() const { return paths_.size() >= static_cast<size_t>(kMaxPictures); }
+    bool full() const { return paths_.size() >= static_cast<size_t>(capacity_); }
+    /// The most pictures this stock holds.
+    int capacity() const { return capacity_; }
 
     /// Number of thumbnail elements that exist (element 0 exists even when empty).
     int elementCount() const { return static_cast<int>(lefts_.size()); }
@@ -75,6 +81,7 @@ public:
 private:
     void layOut();
 
+    int capacity_;
     std::vector<std::string> paths_;
     std::vector<int> lefts_{kFirstSlotLeft};
     int scrollMaximum_ = 0;

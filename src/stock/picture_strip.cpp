@@ -73,8 +73,9 @@ QSize elementSize() {
 
 } // namespace
 
-PictureStrip::PictureStrip(platform::Platform& platform, StripControls controls, QObject* parent)
-    : QObject(parent), platform_(platform), c_(std::move(controls)) {
+PictureStrip::PictureStrip(platform::Platform& platform, StripControls controls, QObject* parent,
+                           int capacity)
+    : QObject(parent), platform_(platform), c_(std::move(controls)), stock_(capacity) {
     Q_ASSERT(c_.thumnail && c_.thumnail->size() == 1);
     pictures_.resize(1);
     QLabel* first = c_.thumnail->front();
@@ -330,7 +331,7 @@ void PictureStrip::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
         }
         const auto index = stock_.append(path);
         if (!index) {
-            setMessage(QStringLiteral("登録できる画像は%1枚までです。").arg(kMaxPictures));
+            setMessage(QStringLiteral("登録できる画像は%1枚までです。").arg(stock_.capacity()));
             break;
         }
         QLabel* element = *index == 0 ? c_.thumnail->front() : createElement(*index);

@@ -55,7 +55,9 @@ public:
     /// Drag data of a thumbnail; carries the element index and this process's id.
     static constexpr const char* kThumbnailMimeType = "application/x-lumivane-thumbnail";
 
-    PictureStrip(platform::Platform& platform, StripControls controls, QObject* parent = nullptr);
+    /// `capacity` bounds the stock below its 16-bit limit (tests use a small one).
+    PictureStrip(platform::Platform& platform, StripControls controls, QObject* parent = nullptr,
+                 int capacity = kMaxPictures);
     ~PictureStrip() override;
 
     const PictureStock& stock() const { return stock_; }

@@ -161,6 +161,10 @@ TEST(PictureStock, HoldsAtMost32767Pictures) {
     stock.remove(0);
     EXPECT_FALSE(stock.full());
     EXPECT_TRUE(stock.append("again.bmp"));
+
+    // A smaller bound is kept; a larger one is held to the 16-bit limit.
+    EXPECT_EQ(PictureStock(3).capacity(), 3);
+    EXPECT_EQ(PictureStock(40000).capacity(), kMaxPictures);
 }
 
 } // namespace

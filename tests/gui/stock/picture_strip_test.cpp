@@ -146,6 +146,28 @@ TEST(PictureStrip, FortyFilesAreAllAddedButTheStripCannotScroll) {
     EXPECT_EQ(f.thumnail[39]->x(), 12 + 80 * 39);
 }
 
+TEST(PictureStrip, ADropThatWouldOverfillTheStockStopsAtItsLimitAndSaysSo) {
+    // The handling is the same at the 16-bit limit; a small stock keeps the test quick.
+    StripFixture f(5);
+    const QStringList pics = f.pictures(4);
+    f.dropFiles({pics[0], pics[1], pics[2]});
+    ASSERT_EQ(f.count(), 3);
+    f.dropFiles(pics);
+    EXPECT_EQ(f.count(), 5);
+    EXPECT_EQ(f.strip->stock().path(4), f.windowsPath(pics[1]));
+    EXPECT_EQ(f.lblMessage->text(), QStringLiteral("登録できる画像は5枚までです。"));
+    EXPECT_EQ(f.thumnail.size(), 5u);
+    EXPECT_EQ(f.lstImagePath->count(), 5);
+    EXPECT_TRUE(f.cmdMake->isEnabled());
+    EXPECT_TRUE(f.cmdAbout->isEnabled());
+    EXPECT_FALSE(progressWindowOpen());
+    // Room made by a removal is taken again.
+    f.dropThumbnail(0);
+    f.dropFiles({pics[3]});
+    EXPECT_EQ(f.count(), 5);
+    EXPECT_EQ(f.strip->stock().path(4), f.windowsPath(pics[3]));
+}
+
 TEST(PictureStrip, WarnsWhenTheStockHoldsThirtyButNotTwentyNine) {
     StripFixture f;
     f.dropFiles(f.pictures(29));

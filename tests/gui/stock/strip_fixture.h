@@ -26,7 +26,7 @@ namespace lumivane::testing {
 /// with a folder of pictures to drop.
 class StripFixture {
 public:
-    StripFixture() {
+    explicit StripFixture(int capacity = stock::kMaxPictures) {
         window.resize(481, 445);
         Frame2 = new QGroupBox(QStringLiteral("サムネイル"), &window);
         Frame2->setGeometry(0, 4, 481, 105);
@@ -46,8 +46,10 @@ public:
         cmdMake->setEnabled(false);
         cmdReturn = new QPushButton(QStringLiteral("復元"), &window);
         strip = std::make_unique<stock::PictureStrip>(
-            platform, stock::StripControls{&window, Frame1, Frame2, &thumnail, ListScroll,
-                                           lstImagePath, lblMessage, cmdMake, cmdReturn, cmdAbout});
+            platform,
+            stock::StripControls{&window, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
+                                 lblMessage, cmdMake, cmdReturn, cmdAbout},
+            nullptr, capacity);
         window.show();
     }
 
