@@ -2,7 +2,8 @@
 # (null.gif, rgb.htm) stay together in lib/lumivane; bin/ holds links to them, so the
 # program finds its folder from the running executable, installed or in the build tree.
 include(GNUInstallDirs)
-set(LUMIVANE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/lumivane)
+# Plain lib/, not the multiarch folder: the program's folder is the package's own.
+set(LUMIVANE_INSTALL_DIR lib/lumivane)
 
 set(_programs lumivane-cli)
 if(TARGET lumivane)
@@ -23,7 +24,7 @@ if(NOT WIN32)
 
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/lumivane.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  foreach(_size 16 32 48 64 128 256)
+  foreach(_size 16 24 32 48 64)
     set(_icon ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane.png)
     if(EXISTS ${_icon})
       install(FILES ${_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
@@ -33,13 +34,23 @@ if(NOT WIN32)
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
+if(WIN32)
+  return()
+endif()
+
 # A Debian package: cpack -G DEB in the build folder.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lumivane)
 set(CPACK_PACKAGE_VENDOR "Lumivane")
 set(CPACK_PACKAGE_CONTACT "Lumivane <lumivane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Restyles the Web View folder template of the Windows file manager")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Lumivane writes the folder template folder.htt of the Windows file manager's Web View, keeps\n\
+a one-time backup, restores the standard template, copies a stock of pictures, and sets the\n\
+toolbar background bitmap and four system colours. On Linux it works on an emulated Windows\n\
+system under ~/.local/share/lumivane. lumivane-cli does the same without a window.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Lumivane needs and that are missing.
-# Usage: scripts/deps.sh build|test|wine|fuzz ...
+# Usage: scripts/deps.sh build|test|wine|fuzz|screenshots ...
 set -euo pipefail
 
 build_pkgs=(build-essential cmake ninja-build pkg-config ccache
             qt6-base-dev libgl-dev libsqlite3-dev fonts-noto-cjk)
-test_pkgs=(googletest libgtest-dev libgmock-dev libbenchmark-dev nodejs)
+test_pkgs=(googletest libgtest-dev libgmock-dev libbenchmark-dev nodejs desktop-file-utils file)
 wine_pkgs=(g++-mingw-w64-x86-64-posix wine wine64)
 fuzz_pkgs=(clang libclang-rt-14-dev)
+screenshot_pkgs=(xvfb xauth)
 
 want=()
 for set in "$@"; do
@@ -16,6 +17,7 @@ for set in "$@"; do
     test) want+=("${test_pkgs[@]}") ;;
     wine) want+=("${wine_pkgs[@]}") ;;
     fuzz) want+=("${fuzz_pkgs[@]}") ;;
+    screenshots) want+=("${screenshot_pkgs[@]}") ;;
     *) echo "deps.sh: unknown package set '$set'" >&2; exit 2 ;;
     esac
 done
