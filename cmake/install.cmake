@@ -30,8 +30,11 @@ if(NOT WIN32)
       install(FILES ${_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
     endif()
   endforeach()
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.1
-          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(_pages ${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.1)
+  if(TARGET lumivane)
+    list(APPEND _pages ${CMAKE_SOURCE_DIR}/packaging/lumivane.1)
+  endif()
+  install(FILES ${_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 if(WIN32)

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Every command, option and option name that "lumivane-cli --help" mentions is in the manual
-# page, and the page renders without warnings.
-# Usage: man_page_test.sh LUMIVANE_CLI MAN_PAGE
+# Every command, option and option name that "lumivane-cli --help" mentions is in its manual
+# page; every page names the program's version and renders without warnings.
+# Usage: man_page_test.sh LUMIVANE_CLI VERSION CLI_MAN_PAGE [OTHER_MAN_PAGE]...
 set -euo pipefail
 cli=$1
-page=$2
+version=$2
+page=$3
+shift 2
 
 help=$("$cli" --help)
 # The page's source with roff escapes undone: \- is a hyphen, \e a backslash.
@@ -29,12 +31,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
 fi
 
-if command -v man >/dev/null; then
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null || true)
+for each in "$@"; do
+    grep -qE "^\.TH .*\"Lumivane $version\"" "$each" ||
+        { echo "$each does not name Lumivane $version in its .TH line" >&2; exit 1; }
+    command -v man >/dev/null || continue
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$each" 2>&1 >/dev/null || true)
     if [ -n "$warnings" ]; then
-        echo "$page renders with warnings:" >&2
+        echo "$each renders with warnings:" >&2
         echo "$warnings" >&2
         exit 1
     fi
-fi
+done
 echo "man page covers: $(wc -w <<<"$commands $options $names") words of --help"

@@ -40,7 +40,9 @@ for file in lumivane lumivane-cli; do
 done
 cmp "$program/null.gif" "$(dirname "$0")/../../assets/null.gif" || fail "null.gif differs"
 cmp "$program/rgb.htm" "$(dirname "$0")/../../assets/rgb.htm" || fail "rgb.htm differs"
-[ -f "$usr/share/man/man1/lumivane-cli.1" ] || fail "manual page not installed"
+for page in lumivane.1 lumivane-cli.1; do
+    [ -f "$usr/share/man/man1/$page" ] || fail "manual page $page not installed"
+done
 
 # The desktop entry starts a program the package installs, with an icon the package installs.
 entry=$usr/share/applications/lumivane.desktop
@@ -62,6 +64,9 @@ export LUMIVANE_ROOT=$tmp/system
 page=$("$usr/bin/lumivane-cli" template | tr -d '\r')
 expected="Z:${program//\//\\}\\null.gif"
 grep -qF "<img src=\"$expected\"" <<<"$page" || fail "the page does not name $expected"
+# Drive Z: is the host's /: the folder the page names holds the files the program looks for.
+named=$(sed -n 's/.*<img src="Z:\([^"]*\)\\null\.gif".*/\1/p' <<<"$page" | tr '\\' /)
+[ -f "$named/null.gif" ] && [ -f "$named/rgb.htm" ] || fail "no null.gif and rgb.htm in $named"
 
 # The installed program starts from the desktop entry's command and keeps running.
 status=0
