@@ -47,11 +47,14 @@ set(CPACK_PACKAGE_NAME lumivane)
 set(CPACK_PACKAGE_VENDOR "Lumivane")
 set(CPACK_PACKAGE_CONTACT "Lumivane <lumivane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Restyles the Web View folder template of the Windows file manager")
+# The package's long description, wrapped for dpkg's 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Lumivane writes the folder template folder.htt of the Windows file manager's Web View, keeps\n\
-a one-time backup, restores the standard template, copies a stock of pictures, and sets the\n\
-toolbar background bitmap and four system colours. On Linux it works on an emulated Windows\n\
-system under ~/.local/share/lumivane. lumivane-cli does the same without a window.")
+    "Lumivane writes the folder template folder.htt of the Windows file\n\
+manager's Web View, keeps a one-time backup, restores the standard\n\
+template, copies a stock of pictures, and sets the toolbar background\n\
+bitmap and four system colours. On Linux it works on an emulated Windows\n\
+system under ~/.local/share/lumivane; lumivane-cli does the same without\n\
+a window.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
