@@ -2,8 +2,13 @@
 # (null.gif, rgb.htm) stay together in lib/lumivane; bin/ holds links to them, so the
 # program finds its folder from the running executable, installed or in the build tree.
 include(GNUInstallDirs)
-# Plain lib/, not the multiarch folder: the program's folder is the package's own.
-set(LUMIVANE_INSTALL_DIR lib/lumivane)
+# Plain lib/, not the multiarch folder: the program's folder is the package's own. On
+# Windows the program's folder is bin/ itself.
+if(WIN32)
+  set(LUMIVANE_INSTALL_DIR ${CMAKE_INSTALL_BINDIR})
+else()
+  set(LUMIVANE_INSTALL_DIR lib/lumivane)
+endif()
 
 set(_programs lumivane-cli)
 if(TARGET lumivane)
