@@ -24,6 +24,9 @@ public:
         faults_.push_back({op, std::move(pathPart), std::move(reason), passing, {}});
     }
 
+    /// Lets every operation through again (the faults are gone, the record stays).
+    void clearFaults() { faults_.clear(); }
+
     /// Every file operation as "createFolder P", "copyFile A -> B" or "replaceFile P".
     const std::vector<std::string>& calls() const { return calls_; }
 

@@ -1,0 +1,130 @@
+// Start-up benchmark: the time from process start to the main window's first paint, as a
+// ratio to a minimal Qt program that shows one empty window, built beside it. Both run on
+// the offscreen platform, each started as a child process that exits at its first paint;
+// each is started once to warm the caches, then `--runs N` times (default 9) in turns, and
+// the medians are compared.
+//
+// Target: at most 3. Both programs pay the same fixed costs (loading Qt and its platform
+// plugin, font configuration); Lumivane adds its own window of some seventy controls, the
+// Japanese UI font, the emulated system's registry and colours. Within three times a bare
+// window the start still feels immediate; beyond it, something does work it could put off.
+#include "figure.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+long long nowNs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+/// Starts `program` and returns the nanoseconds from just before the start to the paint
+/// time it reports; nullopt when it did not report one.
+std::optional<long long> timeToFirstPaint(const fs::path& program) {
+    int out[2];
+    if (::pipe(out) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::string path = program.string();
+    char* argv[] = {path.data(), nullptr};
+
+    const long long started = nowNs();
+    pid_t child = 0;
+    const int spawned = ::posix_spawn(&child, path.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[256];
+    ssize_t got = 0;
+    while ((got = ::read(out[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
+        text.append(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    long long painted = 0;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        std::sscanf(text.c_str(), "painted %lld", &painted) != 1)
+        return std::nullopt;
+    return painted - started;
+}
+
+double median(std::vector<long long> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int runs = 9;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--runs")
+            runs = std::max(1, std::atoi(argv[i + 1]));
+
+    const fs::path folder = fs::canonical("/proc/self/exe").parent_path();
+    const fs::path probe = folder / "startup_probe";
+    const fs::path baseline = folder / "startup_baseline";
+
+    // The program starts on an emulated system of its own, never the user's.
+    std::string rootPattern = (fs::temp_directory_path() / "lumivane-startup-XXXXXX").string();
+    if (!::mkdtemp(rootPattern.data())) {
+        std::perror("startup_bench");
+        return 1;
+    }
+    ::setenv("LUMIVANE_ROOT", (fs::path(rootPattern) / "root").c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    std::vector<long long> probeNs;
+    std::vector<long long> baselineNs;
+    bool measured = true;
+    // The first start of each sets up the emulated system and warms the file cache.
+    for (int i = -1; i < runs && measured; ++i) {
+        const std::optional<long long> program = timeToFirstPaint(probe);
+        const std::optional<long long> bare = timeToFirstPaint(baseline);
+        measured = program && bare;
+        if (measured && i >= 0) {
+            probeNs.push_back(*program);
+            baselineNs.push_back(*bare);
+        }
+    }
+    std::error_code ignored;
+    fs::remove_all(rootPattern, ignored);
+    if (!measured) {
+        std::fprintf(stderr, "startup_bench: a program did not report its first paint\n");
+        return 1;
+    }
+
+    const double program = median(probeNs) / 1e6;
+    const double bare = median(baselineNs) / 1e6;
+    std::printf("start to first paint, median of %d: Lumivane %.1f ms, empty Qt window %.1f ms\n",
+                runs, program, bare);
+    lumivane::bench::printFigure("start-up: main window's first paint vs empty Qt window",
+                                 program, bare, "ms", 3.0);
+    return 0;
+}
