@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     const double bare = median(baselineNs) / 1e6;
     std::printf("start to first paint, median of %d: Lumivane %.1f ms, empty Qt window %.1f ms\n",
                 runs, program, bare);
-    lumivane::bench::printFigure("start-up: main window's first paint vs empty Qt window",
-                                 program, bare, "ms", 3.0);
+    lumivane::bench::printFigure("start-up: main window's first paint vs empty Qt window", program,
+                                 bare, "ms", 3.0);
     return 0;
 }

@@ -3,8 +3,8 @@
 // strip and paints the strip once; the 1 x 1 time is reported as a ratio to the 16 x 16 time
 // of the same run (medians with --benchmark_repetitions=N). Target: at most 3, as the cost
 // must not grow with the number of tiles.
-#include "figure.h"
 #include "appearance/toolbar_strip.h"
+#include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 
 #include <QApplication>
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     const double ratio = *one / *sixteen;
     std::printf("1x1 bitmap (11764 tiles) / 16x16 bitmap (66 tiles): %.2f (target <= 3): %s\n",
                 ratio, ratio <= 3.0 ? "within target" : "OVER TARGET");
-    lumivane::bench::printFigure("tiling: 1x1 bitmap strip vs 16x16 bitmap strip", *one,
-                                 *sixteen, "us", 3.0);
+    lumivane::bench::printFigure("tiling: 1x1 bitmap strip vs 16x16 bitmap strip", *one, *sixteen,
+                                 "us", 3.0);
     return 0;
 }

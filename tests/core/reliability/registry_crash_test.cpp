@@ -99,8 +99,7 @@ TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
         ASSERT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, "v" + std::to_string(n)),
                   valueText(n))
             << "value " << n << " of " << acknowledged;
-    EXPECT_GE(std::stoi(platform.regGetString(RootKey::CurrentUser, kKey, "last")),
-              acknowledged);
+    EXPECT_GE(std::stoi(platform.regGetString(RootKey::CurrentUser, kKey, "last")), acknowledged);
     EXPECT_FALSE(anythingMovedAside(sys.root()));
 
     // And the database still takes writes.
@@ -154,9 +153,9 @@ TEST(RegistryCrash, TwoProcessesWritingAtOnceLoseNothing) {
                                             std::string(writer) + std::to_string(n)),
                       valueText(n))
                 << writer << n;
-        EXPECT_EQ(platform.regGetString(RootKey::CurrentUser, std::string(kKey) + "\\" + writer,
-                                        "n"),
-                  std::to_string(kWrites - 1));
+        EXPECT_EQ(
+            platform.regGetString(RootKey::CurrentUser, std::string(kKey) + "\\" + writer, "n"),
+            std::to_string(kWrites - 1));
     }
     const std::string shared = platform.regGetString(RootKey::CurrentUser, kKey, "shared");
     EXPECT_TRUE(shared == "a" || shared == "b") << shared;

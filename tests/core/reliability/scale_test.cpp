@@ -11,6 +11,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using lumivane::ApplyResult;
+using lumivane::ApplyTemplate;
+using lumivane::CopyPictureStock;
 using lumivane::platform::EmulatedPlatform;
 using lumivane::stock::kMaxPictures;
 using lumivane::stock::PictureStock;
