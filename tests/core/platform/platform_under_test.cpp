@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
@@ -26,7 +27,11 @@ std::string uniqueName() {
 #else
     const unsigned long process = static_cast<unsigned long>(::getpid());
 #endif
-    return "lumivane-test-" + std::to_string(process) + "-" + std::to_string(++counter);
+    // Wine hands out the same small process ids run after run, so the time keeps a run
+    // that was killed before its clean-up from blocking the next one.
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    return "lumivane-test-" + std::to_string(process) + "-" + std::to_string(now) + "-" +
+           std::to_string(++counter);
 }
 
 } // namespace

@@ -121,4 +121,19 @@ TEST_F(Win32Layer, RegistryReadsWhatOtherProgramsStoredAsText) {
     EXPECT_EQ(p.regGetString(RootKey::CurrentUser, key, "Number"), "");
 }
 
+TEST_F(Win32Layer, FilesAreClosedAgain) {
+    // A file that is still open somewhere cannot be opened for exclusive use.
+    const std::string file = in("folder.htt");
+    const std::string copy = in("0.lmv");
+    ASSERT_TRUE(p.replaceFile(file, "text"));
+    ASSERT_TRUE(p.readFile(file));
+    ASSERT_TRUE(p.copyFile(file, copy));
+    for (const std::string& path : {file, copy}) {
+        HANDLE exclusive = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(exclusive, INVALID_HANDLE_VALUE) << path << " is still open";
+        CloseHandle(exclusive);
+    }
+}
+
 } // namespace
