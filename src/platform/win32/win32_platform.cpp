@@ -50,11 +50,9 @@ public:
     OpenFile& operator=(const OpenFile&) = delete;
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return handle_; }
+    /// Closes now; false when closing failed (a write the system deferred may fail here).
     bool close() {
-        if (!valid())
-            return true;
-        const bool ok = CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
-        return ok;
+        return !valid() || CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
     }
 
 private:
