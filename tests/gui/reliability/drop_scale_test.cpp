@@ -81,8 +81,9 @@ TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     // Events were dispatched between the files, not once at the end.
     EXPECT_GE(countsSeenByTimer.size(), static_cast<size_t>(kCount / 2));
     // The kept bytes, the thumbnails and the 2,000 thumbnail labels, with room for the
-    // allocator; far below the gigabytes of decoded pictures.
-    const long boundKb = totalBytes / 1024 + 384 * 1024;
+    // allocator and, in the sanitizer build, its quarantine of freed memory (about 440 MiB
+    // there); still far below the 11 GB that decoded pictures would take.
+    const long boundKb = totalBytes / 1024 + 768 * 1024;
     EXPECT_LT(growthKb, boundKb) << "files: " << totalBytes / 1024 << " KiB";
 }
 
