@@ -4,6 +4,7 @@
 #include "platform/win32/error_text.h"
 #include "platform/win32/wide.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <utility>
 #include <vector>
@@ -220,7 +221,12 @@ public:
     std::optional<std::string> hostPath(std::string_view path) override {
         return std::string(path);
     }
-    std::string windowsPath(std::string_view hostPath) override { return std::string(hostPath); }
+    // Toolkits hand over dropped files with forward slashes; Windows paths use backslashes.
+    std::string windowsPath(std::string_view hostPath) override {
+        std::string path(hostPath);
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return path;
+    }
 
     std::string regGetString(RootKey root, std::string_view subKey,
                              std::string_view name) override {

@@ -56,6 +56,12 @@ TEST_F(Win32Layer, WindowsDirectoryAndProgramFolderAreTheRealOnes) {
     EXPECT_TRUE(p.fileExists(program + "\\core_tests.exe"));
 }
 
+TEST_F(Win32Layer, DroppedPathsComeInWindowsForm) {
+    EXPECT_EQ(p.windowsPath("C:/Users/me/a.jpg"), "C:\\Users\\me\\a.jpg");
+    EXPECT_EQ(p.windowsPath("C:\\Users\\me\\a.jpg"), "C:\\Users\\me\\a.jpg");
+    EXPECT_EQ(p.hostPath("C:\\WINDOWS"), "C:\\WINDOWS");
+}
+
 TEST_F(Win32Layer, FileHeldOpenByAnotherProgramIsNotReplaced) {
     const std::string busy = in("folder.htt");
     ASSERT_TRUE(p.replaceFile(busy, "kept"));
