@@ -2,6 +2,8 @@
 
 #include "template/template_text.h"
 
+#include <optional>
+
 namespace lumivane {
 namespace {
 
@@ -57,9 +59,15 @@ ApplyResult ApplyTemplate(platform::Platform& platform, bool restore,
     }
 
     // The backup is made once, from the template in place; a Web folder without a template
-    // has nothing to back up, and the next call tries again.
+    // has nothing to back up, and the next call tries again. As it is never made again, it
+    // is written whole under its name or not at all, like the template: a copy in place cut
+    // short by a crash would stay a part for good.
     if (!platform.fileExists(paths.backup) && platform.fileExists(paths.templateFile)) {
-        if (const Status copied = platform.copyFile(paths.templateFile, paths.backup); !copied)
+        const std::optional<std::string> original = platform.readFile(paths.templateFile);
+        const Status copied =
+            original ? platform.replaceFile(paths.backup, *original)
+                     : Status::failure("テンプレートを読み込めませんでした", paths.templateFile);
+        if (!copied)
             return failure("テンプレートのバックアップを作成できませんでした", copied);
     }
 

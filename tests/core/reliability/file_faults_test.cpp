@@ -281,4 +281,41 @@ TEST(DiskFull, PictureCopyThatDoesNotFitKeepsTheOldCopyWhole) {
         EXPECT_EQ(name.find(".lumivane-"), std::string::npos) << "left behind: " << name;
 }
 
+TEST(KilledWhileBackingUp, BackupIsWholeOrAbsentAndMadeAgainWhole) {
+    for (int round = 0; round < 8; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        System s(false);
+        // A template of the user's own, large enough that writing its backup takes a while.
+        const std::string own = "<html>" + std::string(32 * 1024 * 1024, 'x') + "</html>";
+        EmulatedRoot::write(s.sys.web() / "folder.htt", own);
+        const std::set<std::string> before = s.listing();
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            EmulatedPlatform inner(s.sys.root());
+            std::string folder;
+            ApplyTemplate(inner, false, newOptions(), 3, folder);
+            ::_exit(0);
+        }
+        // Killed as soon as anything new shows in the Web folder: the backup under way.
+        int status = 0;
+        bool exited = false;
+        while (s.listing() == before && !exited)
+            exited = ::waitpid(child, &status, WNOHANG) == child;
+        if (!exited) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+        }
+
+        if (s.exists("folder.lmv"))
+            EXPECT_TRUE(s.read("folder.lmv") == own) << "a part of the backup was left";
+        EXPECT_TRUE(s.read("folder.htt") == own || s.read("folder.htt") == templateFor(s, false));
+
+        // The next apply makes the backup, whole, if it is not there yet.
+        EXPECT_FALSE(s.make(s.platform, s.newPictures, newOptions()).failed);
+        EXPECT_TRUE(s.read("folder.lmv") == own);
+    }
+}
+
 } // namespace

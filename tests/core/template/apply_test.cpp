@@ -91,10 +91,9 @@ TEST_F(Apply, FirstRestoreBacksUpAndWritesTheStandardTemplate) {
     restore.restore = true;
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), lumivane::templateBytes(restore));
     EXPECT_EQ(recorder.calls(),
-              (std::vector<std::string>{
-                  "createFolder C:\\WINDOWS\\Web\\leftimage",
-                  "copyFile C:\\WINDOWS\\Web\\folder.htt -> C:\\WINDOWS\\Web\\folder.lmv",
-                  "replaceFile C:\\WINDOWS\\Web\\folder.htt"}));
+              (std::vector<std::string>{"createFolder C:\\WINDOWS\\Web\\leftimage",
+                                        "replaceFile C:\\WINDOWS\\Web\\folder.lmv",
+                                        "replaceFile C:\\WINDOWS\\Web\\folder.htt"}));
 }
 
 TEST_F(Apply, WritesTheTemplateForTheWindowsDirectorysPaths) {
@@ -228,7 +227,7 @@ TEST_F(Apply, PictureGoneSinceTheDropStopsTheCopiesAndSaysWhich) {
 
 TEST_F(Apply, FailedCopyOrBackupIsReportedWithTheOperationsReason) {
     FaultyPlatform faulty(platform);
-    faulty.failOn(FaultyPlatform::Op::CopyFile, "folder.lmv", "ファイルが使用中です。");
+    faulty.failOn(FaultyPlatform::Op::ReplaceFile, "folder.lmv", "ファイルが使用中です。");
     ApplyResult result = ApplyTemplate(faulty, false, {}, 1, leftImageFolder);
     EXPECT_TRUE(result.failed);
     EXPECT_EQ(result.message, "テンプレートのバックアップを作成できませんでした"
@@ -265,6 +264,7 @@ protected:
 };
 
 TEST_F(Apply, TemplateWriteFailingHalfWayKeepsTheOldTemplateWhole) {
+    EmulatedRoot::write(sys.web() / "folder.lmv", standard); // the backup's write is not cut
     DiskFullHalfWay full(sys.root());
     const ApplyResult result = ApplyTemplate(full, false, {}, 1, leftImageFolder);
     EXPECT_TRUE(result.failed);
