@@ -154,8 +154,12 @@ int main(int argc, char** argv) {
     std::printf("CopyPictureStock:  %8.1f ms (median)\n", median(stockTimes) * 1000);
     std::printf("ratio:             %8.3f (median of the rounds' ratios; target <= 1.15)\n",
                 median(ratios));
+    // The table's row is the round whose ratio is the median, so that its ratio is the
+    // statistic above: the rounds are pairs, and a pair's ratio is steadier than either time.
+    const auto middle = static_cast<std::size_t>(
+        std::find(ratios.begin(), ratios.end(), median(ratios)) - ratios.begin());
     lumivane::bench::printFigure("copy 200 pictures of 2 MB: CopyPictureStock / cp",
-                                 median(stockTimes) * 1000, median(cpTimes) * 1000, "ms", 1.15);
+                                 stockTimes[middle] * 1000, cpTimes[middle] * 1000, "ms", 1.15);
 
     std::error_code ec;
     fs::remove_all(work, ec);
