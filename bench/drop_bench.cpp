@@ -7,6 +7,7 @@
 #include "app/fmain.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
+#include "support/process_memory.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -27,6 +28,8 @@
 #include <string>
 
 namespace {
+
+using lumivane::testing::statusKb;
 
 constexpr QSize kPhotoSize(3000, 2000);
 constexpr QSize kThumbnailSize(61, 57);
@@ -92,16 +95,6 @@ qint64 baselineNs(const QStringList& paths) {
     if (pixels != kThumbnailSize.width() * paths.size())
         std::fprintf(stderr, "baseline: a photo did not decode\n");
     return elapsed;
-}
-
-long statusKb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(key.size()));
-    return -1;
 }
 
 void resetPeakRss() {

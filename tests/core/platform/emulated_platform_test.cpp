@@ -1,6 +1,7 @@
 // What only the emulated Windows system does: its first start, its drives and its own faults.
 #include "platform/emulated/emulated_platform.h"
 #include "template/template_text.h"
+#include "support/disk_full_platform.h"
 
 #include <cerrno>
 #include <chrono>
@@ -12,6 +13,8 @@
 #include <thread>
 
 namespace {
+
+using lumivane::testing::DiskFullHalfWay;
 
 namespace fs = std::filesystem;
 using lumivane::platform::EmulatedPlatform;
@@ -150,18 +153,6 @@ TEST_F(Emulated, CopyOfAReadOnlyPictureCanBeReplacedLater) {
     EXPECT_TRUE(p.copyFile("C:\\pics\\b.jpg", "C:\\pics\\0.lmv"));
     EXPECT_EQ(slurp(root / "drive_c" / "pics" / "0.lmv"), "two");
 }
-
-/// A file layer that runs out of disk space half-way through a write.
-class DiskFullHalfWay : public EmulatedPlatform {
-public:
-    using EmulatedPlatform::EmulatedPlatform;
-
-protected:
-    std::error_code writeBytes(int fd, std::string_view bytes) override {
-        EmulatedPlatform::writeBytes(fd, bytes.substr(0, bytes.size() / 2));
-        return {ENOSPC, std::generic_category()};
-    }
-};
 
 TEST_F(Emulated, WriteFailingHalfWayLeavesTheOldFileWhole) {
     const std::string old = [&] {

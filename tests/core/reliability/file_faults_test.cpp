@@ -175,8 +175,9 @@ TEST_P(EveryOperationFails, LeavesOneWholeTemplateAndTheBackupAndRecovers) {
         EXPECT_EQ(faulty.calls().size(), failing + 1) << "stops at the failing operation";
         const std::string now = s.read("folder.htt");
         EXPECT_EQ(now, failing > templateCall ? templateFor(s, restore) : oldTemplate);
-        if (hadBackup || s.exists("folder.lmv"))
+        if (hadBackup || s.exists("folder.lmv")) {
             EXPECT_EQ(s.read("folder.lmv"), s.standard) << "the backup is the first template";
+        }
         for (int i = 0; i < 3; ++i) {
             const std::string name = "leftimage/" + std::to_string(i) + ".lmv";
             const std::string fresh = "\xFF\xD8 new picture " + std::to_string(i);
@@ -308,8 +309,9 @@ TEST(KilledWhileBackingUp, BackupIsWholeOrAbsentAndMadeAgainWhole) {
             ::waitpid(child, &status, 0);
         }
 
-        if (s.exists("folder.lmv"))
+        if (s.exists("folder.lmv")) {
             EXPECT_TRUE(s.read("folder.lmv") == own) << "a part of the backup was left";
+        }
         EXPECT_TRUE(s.read("folder.htt") == own || s.read("folder.htt") == templateFor(s, false));
 
         // The next apply makes the backup, whole, if it is not there yet.

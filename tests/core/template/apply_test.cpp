@@ -4,6 +4,7 @@
 #include "template/apply.h"
 #include "template/template_text.h"
 #include "windows/progress_bar.h"
+#include "support/disk_full_platform.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 #include <vector>
 
 namespace {
+
+using lumivane::testing::DiskFullHalfWay;
 
 namespace fs = std::filesystem;
 using lumivane::ApplyResult;
@@ -250,18 +253,6 @@ TEST_F(Apply, FailedCopyOrBackupIsReportedWithTheOperationsReason) {
                               "（C:\\WINDOWS\\Web\\leftimage\\1.lmv）。\r\n"
                               "ディスクの空き容量が足りません。");
 }
-
-/// A file layer that runs out of disk space half-way through a write.
-class DiskFullHalfWay : public EmulatedPlatform {
-public:
-    using EmulatedPlatform::EmulatedPlatform;
-
-protected:
-    std::error_code writeBytes(int fd, std::string_view bytes) override {
-        EmulatedPlatform::writeBytes(fd, bytes.substr(0, bytes.size() / 2));
-        return {ENOSPC, std::generic_category()};
-    }
-};
 
 TEST_F(Apply, TemplateWriteFailingHalfWayKeepsTheOldTemplateWhole) {
     EmulatedRoot::write(sys.web() / "folder.lmv", standard); // the backup's write is not cut

@@ -4,6 +4,7 @@
 #include "stock/picture_strip.h"
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
+#include "support/process_memory.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -16,18 +17,10 @@
 
 namespace {
 
+using lumivane::testing::statusKb;
+
 using lumivane::testing::EmulatedRoot;
 using lumivane::testing::StripFixture;
-
-long statusKb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(key.size()));
-    return -1;
-}
 
 TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     constexpr int kCount = 2000;

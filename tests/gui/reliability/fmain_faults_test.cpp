@@ -143,8 +143,9 @@ TEST_P(EveryOperationFailsInTheWindow, WindowRecoversAndFilesStayWhole) {
             EXPECT_TRUE(now == road.expectedTemplate(scenario.restore)) << "the new template";
         else
             EXPECT_TRUE(now == oldTemplate) << "the old template";
-        if (hadBackup || fs::exists(road.sys.web() / "folder.lmv"))
+        if (hadBackup || fs::exists(road.sys.web() / "folder.lmv")) {
             EXPECT_TRUE(road.read("folder.lmv") == road.standard) << "the first template";
+        }
 
         // Pressed again without the fault, the button does its whole work.
         road.faulty.clearFaults();
