@@ -1,59 +1,27 @@
 // lumivane-cli apply and restore, run as a user runs them, on a temporary emulated system.
 #include "platform/emulated/emulated_platform.h"
+#include "run_cli.h"
 #include "support/emulated_root.h"
 #include "template/option_names.h"
 #include "template/template_text.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
 using lumivane::testing::EmulatedRoot;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using lumivane::testing::CliRun;
 
 class CliApply : public ::testing::Test {
 protected:
     /// Runs lumivane-cli with LUMIVANE_ROOT pointing at this test's system.
     CliRun cli(const std::vector<std::string>& args) {
-        const fs::path outPath = sys.outside() / "stdout";
-        const fs::path errPath = sys.outside() / "stderr";
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        std::vector<char*> argv{const_cast<char*>(LUMIVANE_CLI)};
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::setenv("LUMIVANE_ROOT", sys.root().c_str(), 1);
-
-        CliRun run;
-        pid_t pid = 0;
-        if (posix_spawn(&pid, LUMIVANE_CLI, &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        ::unsetenv("LUMIVANE_ROOT");
-        posix_spawn_file_actions_destroy(&actions);
-        run.out = EmulatedRoot::read(outPath);
-        run.err = EmulatedRoot::read(errPath);
-        return run;
+        return lumivane::testing::runCli(args, sys.root(), sys.outside() / "stdout",
+                                         sys.outside() / "stderr");
     }
 
     /// A picture file of the user's with a proper signature and a tail of its own.

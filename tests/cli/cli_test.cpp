@@ -1,35 +1,21 @@
+#include "run_cli.h"
 #include "template/option_names.h"
 #include "template/template_text.h"
 
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace lumivane {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using testing::CliRun;
+using testing::readAll;
 
 std::filesystem::path tempPath(std::string_view what) {
     return std::filesystem::temp_directory_path() /
@@ -48,37 +34,11 @@ const std::filesystem::path& emulatedRoot() {
 CliRun cli(const std::vector<std::string>& args, const char* stdoutPath = nullptr) {
     const auto outPath = tempPath("out");
     const auto errPath = tempPath("err");
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, stdoutPath ? stdoutPath : outPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<char*> argv{const_cast<char*>(LUMIVANE_CLI)};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    std::vector<std::string> variables{"LUMIVANE_ROOT=" + emulatedRoot().string()};
-    for (char** v = environ; *v; ++v) {
-        if (std::string_view(*v).substr(0, 14) != "LUMIVANE_ROOT=")
-            variables.emplace_back(*v);
-    }
-    std::vector<char*> envp;
-    for (std::string& v : variables)
-        envp.push_back(v.data());
-    envp.push_back(nullptr);
-
     CliRun run;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, LUMIVANE_CLI, &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.out = slurp(outPath);
-    run.err = slurp(errPath);
+    run.status = testing::spawnCli(
+        args, emulatedRoot(), stdoutPath ? std::filesystem::path(stdoutPath) : outPath, errPath);
+    run.out = readAll(outPath); // empty when standard output went elsewhere
+    run.err = readAll(errPath);
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);
     return run;
