@@ -79,4 +79,9 @@ public:
 /// elsewhere (rooted at $LUMIVANE_ROOT, else $XDG_DATA_HOME/lumivane).
 std::unique_ptr<Platform> makeSystemPlatform();
 
+/// The same system for a program that only looks at it: the emulated system is then never
+/// set up, written or repaired (a missing root stays missing); on Windows it is the same as
+/// makeSystemPlatform.
+std::unique_ptr<Platform> makeSystemPlatformForReading();
+
 } // namespace lumivane::platform

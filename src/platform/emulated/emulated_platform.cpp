@@ -33,6 +33,10 @@ Status nowhere(std::string_view path) {
     return Status::failure("このパスはこのシステムにありません", std::string(path));
 }
 
+Status readOnly(std::string_view path) {
+    return Status::failure("このシステムは読み取り専用で開かれています", std::string(path));
+}
+
 /// Windows refuses to change a file with the read-only attribute, and Lumivane reads the
 /// owner's write bit as that attribute, for folders as well as files.
 bool ownerWritable(const fs::path& path) {
@@ -101,8 +105,11 @@ fs::path cleanRoot(const fs::path& root) {
 
 } // namespace
 
-EmulatedPlatform::EmulatedPlatform(fs::path root)
-    : root_(cleanRoot(std::move(root))), registry_(root_ / "registry.sqlite3") {}
+EmulatedPlatform::EmulatedPlatform(fs::path root, Access access)
+    : root_(cleanRoot(std::move(root))), access_(access),
+      registry_(root_ / "registry.sqlite3", access == Access::ReadOnly
+                                                ? emulated::RegistryDb::Access::ReadOnly
+                                                : emulated::RegistryDb::Access::ReadWrite) {}
 
 fs::path EmulatedPlatform::defaultRoot() {
     const auto env = [](const char* name) -> std::string {
@@ -119,7 +126,7 @@ fs::path EmulatedPlatform::defaultRoot() {
 }
 
 void EmulatedPlatform::ensureSetUp() {
-    if (setUpChecked_)
+    if (setUpChecked_ || access_ == Access::ReadOnly)
         return;
     setUpChecked_ = true;
     std::error_code ec;
@@ -178,6 +185,8 @@ bool EmulatedPlatform::fileExists(std::string_view path) {
 }
 
 Status EmulatedPlatform::createFolder(std::string_view path) {
+    if (access_ == Access::ReadOnly)
+        return readOnly(path);
     const std::optional<fs::path> host = mapped(path);
     if (!host)
         return nowhere(path);
@@ -193,6 +202,8 @@ Status EmulatedPlatform::createFolder(std::string_view path) {
 }
 
 Status EmulatedPlatform::copyFile(std::string_view from, std::string_view to) {
+    if (access_ == Access::ReadOnly)
+        return readOnly(to);
     const std::optional<fs::path> source = mapped(from);
     if (!source)
         return nowhere(from);
@@ -264,6 +275,8 @@ std::error_code EmulatedPlatform::writeBytes(int fd, std::string_view bytes) {
 }
 
 Status EmulatedPlatform::replaceFile(std::string_view path, std::string_view bytes) {
+    if (access_ == Access::ReadOnly)
+        return readOnly(path);
     const std::optional<fs::path> target = mapped(path);
     if (!target)
         return nowhere(path);
@@ -369,6 +382,11 @@ void EmulatedPlatform::setSysColorListener(SysColorListener listener) {
 
 std::unique_ptr<Platform> makeSystemPlatform() {
     return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot());
+}
+
+std::unique_ptr<Platform> makeSystemPlatformForReading() {
+    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot(),
+                                              EmulatedPlatform::Access::ReadOnly);
 }
 
 } // namespace lumivane::platform

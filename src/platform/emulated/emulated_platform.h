@@ -16,9 +16,12 @@ namespace lumivane::platform {
 /// operation (never by the constructor or the path conversions); one that exists is left
 /// as it is. Write permission is honoured from the owner's write bit of a file or folder,
 /// so a read-only file is refused as Windows refuses it, whoever runs the program.
+/// Opened for reading only, it never sets up a root, writes a file or changes the registry.
 class EmulatedPlatform : public Platform {
 public:
-    explicit EmulatedPlatform(std::filesystem::path root);
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit EmulatedPlatform(std::filesystem::path root, Access access = Access::ReadWrite);
 
     /// The root folder that $LUMIVANE_ROOT names, else $XDG_DATA_HOME/lumivane, else
     /// ~/.local/share/lumivane.
@@ -58,6 +61,7 @@ private:
     void loadColors();
 
     std::filesystem::path root_;
+    Access access_;
     bool setUpChecked_ = false;
     emulated::RegistryDb registry_;
     static constexpr int colorCount = 31;

@@ -108,12 +108,15 @@ int prepareFailure(int rc) {
 /// One open connection; closed on every path out of a call.
 class Connection {
 public:
-    explicit Connection(const fs::path& file) {
-        rc_ = sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr);
+    Connection(const fs::path& file, RegistryDb::Access access) {
+        const bool readOnly = access == RegistryDb::Access::ReadOnly;
+        rc_ = sqlite3_open_v2(
+            file.c_str(), &db_,
+            readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         if (rc_ == SQLITE_OK) {
             sqlite3_busy_timeout(db_, busyTimeoutMs);
-            rc_ = sqlite3_exec(db_, schema, nullptr, nullptr, nullptr);
+            if (!readOnly)
+                rc_ = sqlite3_exec(db_, schema, nullptr, nullptr, nullptr);
         }
     }
     ~Connection() { sqlite3_close(db_); }
@@ -202,8 +205,9 @@ struct GetResult {
     std::string text;
 };
 
-GetResult tryGet(const fs::path& file, std::string_view subKey, std::string_view name) {
-    Connection conn(file);
+GetResult tryGet(const fs::path& file, RegistryDb::Access access, std::string_view subKey,
+                 std::string_view name) {
+    Connection conn(file, access);
     if (conn.rc() != SQLITE_OK)
         return {conn.rc(), {}};
     const std::optional<std::vector<std::string_view>> names = splitKey(subKey);
@@ -233,7 +237,7 @@ GetResult tryGet(const fs::path& file, std::string_view subKey, std::string_view
 using Values = std::vector<std::pair<std::string, std::string>>;
 
 int trySet(const fs::path& file, std::string_view subKey, const Values& values) {
-    Connection conn(file);
+    Connection conn(file, RegistryDb::Access::ReadWrite);
     if (conn.rc() != SQLITE_OK)
         return conn.rc();
     const std::optional<std::vector<std::string_view>> names = splitKey(subKey);
@@ -284,13 +288,13 @@ int trySet(const fs::path& file, std::string_view subKey, const Values& values) 
 
 } // namespace
 
-RegistryDb::RegistryDb(fs::path file) : file_(std::move(file)) {}
+RegistryDb::RegistryDb(fs::path file, Access access) : file_(std::move(file)), access_(access) {}
 
 std::string RegistryDb::getString(std::string_view subKey, std::string_view name) {
-    GetResult result = tryGet(file_, subKey, name);
-    if (isDamage(result.rc)) {
+    GetResult result = tryGet(file_, access_, subKey, name);
+    if (isDamage(result.rc) && access_ == Access::ReadWrite) {
         moveAside(file_);
-        result = tryGet(file_, subKey, name);
+        result = tryGet(file_, access_, subKey, name);
     }
     return result.rc == SQLITE_OK ? result.text : std::string();
 }
@@ -300,6 +304,8 @@ bool RegistryDb::setString(std::string_view subKey, std::string_view name, std::
 }
 
 bool RegistryDb::setStrings(std::string_view subKey, const Values& values) {
+    if (access_ == Access::ReadOnly)
+        return false;
     int rc = trySet(file_, subKey, values);
     if (isDamage(rc)) {
         moveAside(file_);

@@ -15,7 +15,11 @@ namespace lumivane::platform::emulated {
 /// A file that cannot be read as such a database is moved aside, never deleted.
 class RegistryDb {
 public:
-    explicit RegistryDb(std::filesystem::path file);
+    /// How the hive is opened. A read-only hive is never created, changed or moved aside:
+    /// what cannot be read reads as empty text and every write is refused.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit RegistryDb(std::filesystem::path file, Access access = Access::ReadWrite);
 
     /// The text of a value; empty when the key or value is missing or unreadable.
     std::string getString(std::string_view subKey, std::string_view name);
@@ -29,6 +33,7 @@ public:
 
 private:
     std::filesystem::path file_;
+    Access access_;
 };
 
 } // namespace lumivane::platform::emulated

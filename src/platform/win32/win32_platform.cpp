@@ -303,4 +303,8 @@ std::unique_ptr<Platform> makeSystemPlatform() {
     return std::make_unique<Win32Platform>();
 }
 
+std::unique_ptr<Platform> makeSystemPlatformForReading() {
+    return std::make_unique<Win32Platform>();
+}
+
 } // namespace lumivane::platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumivane::webview {
+
+/// One entry of a folder as the file list shows it.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+    std::uint64_t size = 0;    ///< bytes; 0 for a folder
+    std::int64_t modified = 0; ///< seconds since 1970-01-01 UTC
+    bool readOnly = false;     ///< the owner may not write it
+    bool hidden = false;       ///< its name begins with a dot
+    std::string infoTip;       ///< the address of an Internet shortcut (.url), else empty
+};
+
+/// A folder's entries, folders first, then by name without regard to ASCII case.
+/// `error` says in words why the folder could not be read; the entries are then empty.
+struct FolderListing {
+    std::vector<FolderEntry> entries;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+/// Reads the folder at a host path. Hidden entries are left out unless asked for; an entry
+/// that vanishes while the folder is read is left out too.
+FolderListing listFolder(const std::filesystem::path& hostFolder, bool withHidden = false);
+
+/// The details view's columns, numbered as the page asks for them.
+enum Column : int { InfoTip = -1, Name = 0, Size = 1, Type = 2, Modified = 3, Attributes = 4 };
+
+/// The title of a column ("名前", "サイズ", ...); empty past the last one.
+std::string columnTitle(int column);
+
+/// What a column shows for an entry: the size in whole kilobytes rounded up ("1,234 KB",
+/// empty for a folder), the type's name, the local date "2026/12/07 11:55", the attribute
+/// letters (R read-only, H hidden, A archive on every file), the info tip at -1.
+std::string detailOf(const FolderEntry& entry, int column);
+
+/// The type's name: "ファイル フォルダ", a known one such as "JPEG イメージ", else the
+/// extension in capitals and "ファイル" ("LMV ファイル"), or "ファイル" without one.
+std::string typeName(const FolderEntry& entry);
+
+/// A size as a status bar shows it: "512 バイト", "12.5 KB", "1.23 MB", "2.00 GB".
+std::string shortSizeText(std::uint64_t bytes);
+
+/// `n` with a comma before every full group of three digits ("12,345").
+std::string groupedNumber(std::uint64_t n);
+
+/// True for the names a thumbnail can show: .bmp, .jpg, .jpeg, .jpe, .gif and .png.
+bool isPictureName(std::string_view name);
+
+} // namespace lumivane::webview
