@@ -46,10 +46,21 @@ bool TileStrip::TileBackImage(std::string_view path) {
         return false;
     picture_ = picture;
     paintedTile_ = paintedTile(picture_);
-    grid_ = TileGridFor(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
-                        picture_.height() * kTwipsPerPixel);
-    update();
+    layOutTiles();
     return true;
+}
+
+void TileStrip::setContainerTwips(int widthTwips, int heightTwips) {
+    widthTwips_ = widthTwips;
+    heightTwips_ = heightTwips;
+    layOutTiles();
+}
+
+void TileStrip::layOutTiles() {
+    if (!picture_.isNull())
+        grid_ = TileGridFor(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
+                            picture_.height() * kTwipsPerPixel);
+    update();
 }
 
 void TileStrip::clearTiles() {

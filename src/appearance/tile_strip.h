@@ -25,6 +25,9 @@ public:
     /// Back to one empty element covering the strip.
     void clearTiles();
 
+    /// The container's size, for a strip that grows with its window; the tiles follow.
+    void setContainerTwips(int widthTwips, int heightTwips);
+
     bool hasPicture() const { return !picture_.isNull(); }
     /// The tiles as TileBackImage places them, in twips; one empty element when cleared.
     std::vector<TileRect> tiles() const;
@@ -34,6 +37,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void layOutTiles();
+
     platform::Platform& platform_;
     int widthTwips_;
     int heightTwips_;

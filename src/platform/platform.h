@@ -68,6 +68,9 @@ public:
     // --- System colours -----------------------------------------------------------------
 
     virtual std::uint32_t sysColor(int index) = 0;
+    /// Forgets the colours read so far, so that the next sysColor reads the stored ones
+    /// afresh (another program may have changed them). Windows reports them live.
+    virtual void refreshSysColors() {}
     /// Sets one system colour for the whole desktop (one SetSysColors call, one element).
     virtual void setSysColor(int index, std::uint32_t color) = 0;
     /// Called after every setSysColor of this process, with the index and the colour.

@@ -224,15 +224,15 @@ std::optional<std::string> fontParts(std::string_view value) {
             rest = trimmed(rest.substr(1));
         }
     }
+    // As a shorthand does, every part it leaves out is set back to its initial value; the
+    // family, which it lacks, is left as inherited.
     std::string out;
     const auto add = [&](std::string_view property, const std::string& part) {
-        if (part.empty())
-            return;
         if (!out.empty())
             out += "; ";
         out += property;
         out += ": ";
-        out += part;
+        out += part.empty() ? "normal" : part;
         if (!important.empty()) {
             out += ' ';
             out += important;
@@ -241,9 +241,10 @@ std::optional<std::string> fontParts(std::string_view value) {
     add("font-style", style);
     add("font-variant", variant);
     add("font-weight", weight);
-    add("font-size", size);
+    if (!size.empty())
+        add("font-size", size);
     add("line-height", lineHeight);
-    return out.empty() ? std::nullopt : std::optional<std::string>(out);
+    return out;
 }
 
 std::optional<int> systemColourIndex(std::string_view keyword) {

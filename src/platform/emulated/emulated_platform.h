@@ -46,6 +46,7 @@ public:
                       std::string_view value) override;
 
     std::uint32_t sysColor(int index) override;
+    void refreshSysColors() override { colorsLoaded_ = false; }
     void setSysColor(int index, std::uint32_t color) override;
     void setSysColorListener(SysColorListener listener) override;
 

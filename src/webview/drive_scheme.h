@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QUrl>
+#include <QWebEngineUrlSchemeHandler>
+#include <functional>
+
+namespace lumivane::webview {
+
+/// Serves the viewer's page and everything it names, read-only, through one scheme:
+/// `lumivane://view/folder.htt` is the page made ready for the folder shown,
+/// `lumivane://c/...` and `lumivane://z/...` are files on the drives (mapped by the
+/// platform, so nothing outside the drives is reached), and `lumivane://icon/NAME?size=N`
+/// is an icon of the desktop's theme. Only GET is answered; nothing is ever written.
+class DriveSchemeHandler : public QWebEngineUrlSchemeHandler {
+    Q_OBJECT
+public:
+    using PageSource = std::function<QByteArray()>;
+
+    DriveSchemeHandler(platform::Platform& platform, PageSource page, QObject* parent = nullptr);
+
+    /// Makes the scheme known to the engine; before the QApplication is created.
+    static void registerScheme();
+    /// The address of the page.
+    static QUrl pageUrl();
+    /// The address of an icon of the theme, by its name ("folder", "image-jpeg").
+    static QString iconUrl(const QString& name);
+    /// The desktop's icon theme, or Adwaita where no desktop names one (offscreen, bare X).
+    static void useDesktopIcons();
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override;
+
+private:
+    QByteArray iconPng(const QString& name, int size);
+
+    platform::Platform& platform_;
+    PageSource page_;
+    QHash<QString, QByteArray> icons_;
+};
+
+} // namespace lumivane::webview

@@ -1,0 +1,452 @@
+#include "webview/folder_view.h"
+
+#include "platform/codepage.h"
+#include "webview/drive_scheme.h"
+#include "webview/folder_address.h"
+#include "webview/page_text.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHash>
+#include <QIcon>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMimeDatabase>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QWebChannel>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+// The page's host script is a resource of this static library: it is registered by hand.
+static void initWebviewResources() {
+    Q_INIT_RESOURCE(webview);
+}
+
+namespace lumivane::webview {
+namespace {
+
+/// The page shown when folder.htt cannot be used: the file list alone.
+constexpr std::string_view kPlainListPage =
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=shift_jis\">"
+    "</head><body scroll=no style=\"margin: 0\">"
+    "<object id=FileList classid=\"clsid:1820FED0-473E-11D0-A96C-00C04FD705A2\" "
+    "style=\"position: absolute; left: 0; top: 0; width: 100%; height: 100%\"></object>"
+    "</body></html>";
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString colourText(std::uint32_t color) {
+    return QStringLiteral("#%1%2%3")
+        .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+}
+
+QJsonObject systemColours(platform::Platform& platform) {
+    QJsonObject colours;
+    for (const SystemColourName& name : kSystemColourNames)
+        colours.insert(fromUtf8(systemColourVariable(name.keyword)),
+                       colourText(platform.sysColor(name.index)));
+    return colours;
+}
+
+QString readResource(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+/// The theme's icon for an entry, by the type its name says, the way file managers pick it.
+QString iconName(const FolderEntry& entry) {
+    static QHash<QString, QString> byExtension;
+    if (entry.isFolder)
+        return QStringLiteral("folder");
+    const QString name = fromUtf8(entry.name);
+    const QString extension = name.section(QLatin1Char('.'), -1).toLower();
+    const QString key = name.contains(QLatin1Char('.')) ? extension : QString();
+    if (const auto found = byExtension.constFind(key); found != byExtension.constEnd())
+        return *found;
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension);
+    QString icon = QStringLiteral("text-x-generic");
+    if (QIcon::hasThemeIcon(type.iconName()))
+        icon = type.iconName();
+    else if (QIcon::hasThemeIcon(type.genericIconName()))
+        icon = type.genericIconName();
+    byExtension.insert(key, icon);
+    return icon;
+}
+
+} // namespace
+
+/// What the stand-ins in the page may ask of the viewer, and nothing else. Every call carries
+/// the key that the viewer gave the page's host script when it loaded the page; a call
+/// without the present key (the page's own script, or a page gone) is ignored.
+class ViewerBridge : public QObject {
+    Q_OBJECT
+public:
+    explicit ViewerBridge(FolderView& view) : QObject(&view), view_(view) {}
+
+public Q_SLOTS:
+    void selectionChanged(const QString& key, const QVariantList& indices) {
+        QList<int> list;
+        for (const QVariant& index : indices)
+            list.append(index.toInt());
+        if (view_.isPageKey(key))
+            view_.pageSelectionChanged(list);
+    }
+    void openEntry(const QString& key, int index) {
+        if (view_.isPageKey(key))
+            view_.pageOpenEntry(index);
+    }
+    void invokeVerb(const QString& key, int index, const QString& verb) {
+        if (view_.isPageKey(key))
+            view_.pageInvokeVerb(index, verb);
+    }
+    void scriptError(const QString& key, const QString& message, int line) {
+        if (view_.isPageKey(key))
+            Q_EMIT view_.scriptError(message, line);
+    }
+    void pictureFailed(const QString& key, const QString& path) {
+        if (view_.isPageKey(key))
+            Q_EMIT view_.pictureFailed(path);
+    }
+    void pageReady(const QString& key) {
+        if (view_.isPageKey(key))
+            Q_EMIT view_.laidOut();
+    }
+    void goUp(const QString& key) {
+        if (view_.isPageKey(key))
+            Q_EMIT view_.goUp();
+    }
+
+private:
+    FolderView& view_;
+};
+
+class FolderView::Page : public QWebEnginePage {
+public:
+    Page(QWebEngineProfile* profile, FolderView& view)
+        : QWebEnginePage(profile, &view), view_(view) {}
+
+    /// The next navigation to the page's address is the viewer's own.
+    void expectLoad() { expecting_ = true; }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        if (!isMainFrame)
+            return url.scheme() == QLatin1String("lumivane");
+        if (url == DriveSchemeHandler::pageUrl() && expecting_) {
+            expecting_ = false;
+            return true;
+        }
+        // The page never leaves: a reload is laid out anew by the viewer (keeping the
+        // selection), a clicked link goes to its folder or to the desktop's program.
+        if (type == NavigationTypeReload || url == DriveSchemeHandler::pageUrl())
+            QTimer::singleShot(0, &view_, &FolderView::reloadPage);
+        else if (type == NavigationTypeLinkClicked)
+            QTimer::singleShot(0, &view_, [this, url] { view_.openAddress(url); });
+        return false;
+    }
+
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override {
+        // The page's errors arrive through its bridge with their lines; its console is quiet.
+    }
+
+private:
+    FolderView& view_;
+    bool expecting_ = false;
+};
+
+FolderView::FolderView(platform::Platform& platform, QWidget* parent)
+    : QWebEngineView(parent), platform_(platform),
+      // Off the record: the viewer leaves no cache or storage behind.
+      profile_(new QWebEngineProfile(this)), page_(new Page(profile_, *this)),
+      scheme_(new DriveSchemeHandler(
+          platform, [this] { return pageBytes(); }, this)),
+      channel_(new QWebChannel(this)), bridge_(new ViewerBridge(*this)),
+      opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    initWebviewResources();
+    profile_->installUrlSchemeHandler(QByteArray::fromStdString(std::string(kDriveScheme)),
+                                      scheme_);
+    QWebEngineSettings* settings = page_->settings();
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+    channel_->registerObject(QStringLiteral("viewer"), bridge_);
+    page_->setWebChannel(channel_, QWebEngineScript::MainWorld);
+    setPage(page_);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+FolderView::~FolderView() {
+    // The page goes before the profile it was made with.
+    setPage(nullptr);
+    delete page_;
+}
+
+void FolderView::showFolder(const QString& windowsPath, const QStringList& selectNames) {
+    folder_ = windowsPath;
+    readListing();
+    selection_ = indicesOf(selectNames);
+    loadPage();
+}
+
+void FolderView::reloadPage() {
+    const QStringList names = selectedNames();
+    readListing();
+    selection_ = indicesOf(names);
+    loadPage();
+}
+
+QStringList FolderView::selectedNames() const {
+    return namesOf(selection_);
+}
+
+std::uint64_t FolderView::selectedBytes() const {
+    std::uint64_t bytes = 0;
+    for (int index : selection_)
+        bytes += listing_.entries[static_cast<std::size_t>(index)].size;
+    return bytes;
+}
+
+QStringList FolderView::namesOf(const QList<int>& indices) const {
+    QStringList names;
+    for (int index : indices) {
+        if (index >= 0 && static_cast<std::size_t>(index) < listing_.entries.size())
+            names.append(fromUtf8(listing_.entries[static_cast<std::size_t>(index)].name));
+    }
+    return names;
+}
+
+QList<int> FolderView::indicesOf(const QStringList& names) const {
+    QHash<QString, int> byName;
+    for (std::size_t i = 0; i < listing_.entries.size(); ++i)
+        byName.insert(fromUtf8(listing_.entries[i].name), static_cast<int>(i));
+    QList<int> indices;
+    for (const QString& name : names) {
+        if (const auto found = byName.constFind(name); found != byName.constEnd())
+            indices.append(*found);
+    }
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    return indices;
+}
+
+FolderListing FolderView::freshListing() const {
+    if (const std::optional<std::string> host = platform_.hostPath(folder_.toStdString()))
+        return listFolder(*host, showHidden_);
+    FolderListing nowhere;
+    nowhere.error = "このパスはこのシステムにありません";
+    return nowhere;
+}
+
+void FolderView::readListing() {
+    listing_ = freshListing();
+}
+
+void FolderView::loadPage() {
+    key_ = QString::number(QRandomGenerator::system()->generate64(), 36) +
+           QString::number(QRandomGenerator::system()->generate64(), 36);
+    QWebEngineScript script;
+    script.setName(QStringLiteral("lumivane"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(configScript());
+    page_->scripts().clear();
+    page_->scripts().insert(script);
+    page_->expectLoad();
+    page_->load(DriveSchemeHandler::pageUrl());
+    Q_EMIT folderShown(folder_);
+    Q_EMIT selectionChanged();
+}
+
+QString FolderView::configScript() const {
+    QJsonObject config;
+    config.insert(QStringLiteral("key"), key_);
+    QJsonObject folder;
+    folder.insert(QStringLiteral("path"), folder_);
+    folder.insert(QStringLiteral("name"), fromUtf8(folderDisplayName(folder_.toStdString())));
+    const QString home = fromUtf8(platform_.windowsPath(QDir::homePath().toStdString()));
+    folder.insert(QStringLiteral("icon"),
+                  DriveSchemeHandler::iconUrl(folder_.compare(home, Qt::CaseInsensitive) == 0
+                                                  ? QStringLiteral("user-home")
+                                                  : QStringLiteral("folder")));
+    config.insert(QStringLiteral("folder"), folder);
+
+    QJsonArray columns;
+    for (int column = Name; column <= Attributes; ++column)
+        columns.append(fromUtf8(columnTitle(column)));
+    config.insert(QStringLiteral("columns"), columns);
+
+    QJsonArray icons;
+    QHash<QString, int> iconIndex;
+    QJsonArray entries;
+    for (const FolderEntry& entry : listing_.entries) {
+        const QString icon = iconName(entry);
+        auto found = iconIndex.constFind(icon);
+        if (found == iconIndex.constEnd()) {
+            found = iconIndex.insert(icon, static_cast<int>(icons.size()));
+            icons.append(DriveSchemeHandler::iconUrl(icon));
+        }
+        entries.append(
+            QJsonArray{fromUtf8(entry.name), fromUtf8(detailOf(entry, Size)),
+                       fromUtf8(detailOf(entry, Type)), fromUtf8(detailOf(entry, Modified)),
+                       fromUtf8(detailOf(entry, Attributes)), fromUtf8(detailOf(entry, InfoTip)),
+                       static_cast<double>(entry.size), entry.isFolder ? 1 : 0, *found});
+    }
+    config.insert(QStringLiteral("icons"), icons);
+    config.insert(QStringLiteral("entries"), entries);
+    if (!listing_.ok())
+        config.insert(QStringLiteral("listProblem"),
+                      fromUtf8(listing_.error) + QStringLiteral(": ") + folder_);
+    QJsonArray selected;
+    for (int index : selection_)
+        selected.append(index);
+    config.insert(QStringLiteral("selected"), selected);
+    config.insert(QStringLiteral("second"), second_ ? QJsonValue(*second_) : QJsonValue());
+    config.insert(QStringLiteral("colours"), systemColours(platform_));
+    // The page asks for the Japanese UI font of its system; where that font is missing, the
+    // one the program uses stands in for it.
+    if (!QFontDatabase::hasFamily(QStringLiteral("MS UI Gothic")))
+        config.insert(QStringLiteral("fontAlias"), QStringLiteral("Noto Sans CJK JP"));
+
+    static const QString channel = readResource(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    static const QString host = readResource(QStringLiteral(":/lumivane/webview/host.js"));
+    return QStringLiteral("(function () {\nconst config = ") +
+           QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)) +
+           QStringLiteral(";\n") + channel + QStringLiteral("\n") + host +
+           QStringLiteral("\n})();\n");
+}
+
+QByteArray FolderView::pageBytes() {
+    const std::string webFolder = platform_.windowsDirectory() + "\\Web";
+    const std::string templatePath = webFolder + "\\folder.htt";
+    const std::optional<std::string> bytes = platform_.readFile(templatePath);
+    const bool empty = bytes && bytes->find_first_not_of(" \t\r\n") == std::string::npos;
+    if (!bytes || empty) {
+        templateProblem_ = (empty ? QStringLiteral("folder.htt が空です: ")
+                                  : QStringLiteral("folder.htt を読めません: ")) +
+                           fromUtf8(templatePath);
+        return QByteArray::fromStdString(std::string(kPlainListPage));
+    }
+    templateProblem_.clear();
+    const FolderTokens tokens{folder_.toStdString(), folderDisplayName(folder_.toStdString()),
+                              webFolder};
+    return QByteArray::fromStdString(
+        platform::toCp932(preparePage(platform::fromCp932(*bytes), tokens)));
+}
+
+void FolderView::refreshEntries() {
+    const FolderListing fresh = freshListing();
+    const auto same = [](const FolderListing& a, const FolderListing& b) {
+        if (a.error != b.error || a.entries.size() != b.entries.size())
+            return false;
+        for (std::size_t i = 0; i < a.entries.size(); ++i) {
+            const FolderEntry& x = a.entries[i];
+            const FolderEntry& y = b.entries[i];
+            if (x.name != y.name || x.size != y.size || x.modified != y.modified ||
+                x.isFolder != y.isFolder || x.readOnly != y.readOnly)
+                return false;
+        }
+        return true;
+    };
+    if (same(fresh, listing_))
+        return;
+    // The page's stand-ins hold the entries: lay it out anew with them.
+    reloadPage();
+}
+
+void FolderView::refreshColours() {
+    platform_.refreshSysColors();
+    const QJsonObject colours = systemColours(platform_);
+    QString script = QStringLiteral("(function (s) {");
+    for (auto it = colours.begin(); it != colours.end(); ++it)
+        script += QStringLiteral("s.setProperty('%1', '%2');").arg(it.key(), it.value().toString());
+    script += QStringLiteral("})(document.documentElement.style);");
+    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+}
+
+void FolderView::selectAll() {
+    page_->runJavaScript(
+        QStringLiteral("(function () { const list = document.querySelector('.lumivane-list');"
+                       " if (list) { list.focus(); list.dispatchEvent(new KeyboardEvent("
+                       "'keydown', {key: 'a', ctrlKey: true, bubbles: true})); } })();"),
+        QWebEngineScript::MainWorld);
+}
+
+bool FolderView::openAddress(const QUrl& url) {
+    const std::optional<std::string> path =
+        windowsPathOfDriveUrl(url.toString(QUrl::FullyEncoded).toStdString());
+    if (path) {
+        if (platform_.folderExists(*path)) {
+            Q_EMIT navigate(fromUtf8(*path));
+            return true;
+        }
+        const std::optional<std::string> host = platform_.hostPath(*path);
+        if (host && platform_.fileExists(*path)) {
+            opener_(QUrl::fromLocalFile(fromUtf8(*host)));
+            return true;
+        }
+        Q_EMIT notice(QStringLiteral("リンク先が見つかりません: ") + fromUtf8(*path));
+        return false;
+    }
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("ftp") || scheme == QLatin1String("mailto")) {
+        opener_(url);
+        return true;
+    }
+    return false;
+}
+
+bool FolderView::isPageKey(const QString& key) const {
+    return !key.isEmpty() && key == key_;
+}
+
+void FolderView::pageSelectionChanged(const QList<int>& indices) {
+    selection_.clear();
+    for (int index : indices) {
+        if (index >= 0 && static_cast<std::size_t>(index) < listing_.entries.size())
+            selection_.append(index);
+    }
+    Q_EMIT selectionChanged();
+}
+
+void FolderView::pageOpenEntry(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= listing_.entries.size())
+        return;
+    const FolderEntry& entry = listing_.entries[static_cast<std::size_t>(index)];
+    QString path = folder_;
+    if (!path.endsWith(QLatin1Char('\\')))
+        path += QLatin1Char('\\');
+    path += fromUtf8(entry.name);
+    if (!openAddress(QUrl(fromUtf8(driveUrl(path.toStdString())))))
+        refreshEntries(); // it is gone: show the folder as it is now
+}
+
+void FolderView::pageInvokeVerb(int index, const QString& verb) {
+    // The template asks only for the property sheet; other verbs are not the page's to run.
+    const QString plain = QString(verb).remove(QLatin1Char('&')).toLower();
+    if (index >= 0 && static_cast<std::size_t>(index) < listing_.entries.size() &&
+        (plain.startsWith(QLatin1String("properties")) ||
+         plain.startsWith(QStringLiteral("プロパティ"))))
+        Q_EMIT propertiesRequested(index);
+    else
+        Q_EMIT notice(QStringLiteral("この操作はできません: ") + verb);
+}
+
+} // namespace lumivane::webview
+
+#include "folder_view.moc"

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "webview/folder_listing.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWebEngineView>
+#include <functional>
+#include <optional>
+
+class QWebChannel;
+class QWebEngineProfile;
+
+namespace lumivane::webview {
+
+class DriveSchemeHandler;
+class ViewerBridge;
+
+/// The Web View of one folder: the system's folder.htt made ready for the folder and shown
+/// with stand-ins for the objects it names. Only reads: the page reaches the drives through
+/// the read-only scheme and the viewer through the stand-ins.
+class FolderView : public QWebEngineView {
+    Q_OBJECT
+public:
+    explicit FolderView(platform::Platform& platform, QWidget* parent = nullptr);
+    ~FolderView() override;
+
+    /// Shows a folder (a plain Windows path) with these entries selected by name. A folder
+    /// that cannot be read still shows, with the reason in its file list.
+    void showFolder(const QString& windowsPath, const QStringList& selectNames = {});
+    /// Lays the page out anew from the current folder.htt, keeping folder and selection.
+    void reloadPage();
+    /// Reads the folder again and, if its entries changed, shows them in place, keeping the
+    /// selected entries that are still there.
+    void refreshEntries();
+    /// Takes the system's colours into the shown page at once.
+    void refreshColours();
+    /// Selects every entry of the file list.
+    void selectAll();
+
+    /// The page's clock reads this second; nullopt for the real clock.
+    void setSecond(std::optional<int> second) { second_ = second; }
+    void setShowHidden(bool show) { showHidden_ = show; }
+    bool showHidden() const { return showHidden_; }
+    /// How a file is opened: by the desktop's default program unless tests say otherwise.
+    using Opener = std::function<void(const QUrl&)>;
+    void setOpener(Opener opener) { opener_ = std::move(opener); }
+
+    const QString& folder() const { return folder_; }
+    const FolderListing& listing() const { return listing_; }
+    QStringList selectedNames() const;
+    std::uint64_t selectedBytes() const;
+    /// Why the page is the plain file list instead of the template, or empty.
+    const QString& templateProblem() const { return templateProblem_; }
+
+    // Called by the page's stand-ins through the bridge, which checks the page's key.
+    bool isPageKey(const QString& key) const;
+    void pageSelectionChanged(const QList<int>& indices);
+    void pageOpenEntry(int index);
+    void pageInvokeVerb(int index, const QString& verb);
+
+Q_SIGNALS:
+    /// A folder is shown (also again after a reload).
+    void folderShown(const QString& windowsPath);
+    void selectionChanged();
+    /// The page has laid itself out and its pictures have arrived.
+    void laidOut();
+    void scriptError(const QString& message, int line);
+    void pictureFailed(const QString& windowsPath);
+    /// The page or the user asks for another folder.
+    void navigate(const QString& windowsPath);
+    void goUp();
+    /// The page asks for the property sheet of an entry.
+    void propertiesRequested(int index);
+    /// Something the status bar should say.
+    void notice(const QString& text);
+
+private:
+    class Page;
+
+    QByteArray pageBytes();
+    FolderListing freshListing() const;
+    void readListing();
+    void loadPage();
+    QString configScript() const;
+    bool openAddress(const QUrl& url);
+    QStringList namesOf(const QList<int>& indices) const;
+    QList<int> indicesOf(const QStringList& names) const;
+
+    platform::Platform& platform_;
+    QWebEngineProfile* profile_;
+    Page* page_;
+    DriveSchemeHandler* scheme_;
+    QWebChannel* channel_;
+    ViewerBridge* bridge_;
+    QString folder_;
+    FolderListing listing_;
+    QList<int> selection_;
+    QString templateProblem_;
+    std::optional<int> second_;
+    bool showHidden_ = false;
+    QString key_; ///< the present page's key, new with every load
+    Opener opener_;
+};
+
+} // namespace lumivane::webview

@@ -1,0 +1,337 @@
+#include "webview/folder_window.h"
+
+#include "appearance/system_palette.h"
+#include "appearance/tile_layout.h"
+#include "appearance/tile_strip.h"
+#include "appearance/toolbar_background.h"
+#include "webview/folder_address.h"
+#include "webview/folder_listing.h"
+#include "webview/folder_view.h"
+#include "webview/system_watch.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lumivane::webview {
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+/// The band of the toolbar and the address bar, tiled with the stored toolbar bitmap the way
+/// the main window's strip tiles it, over the whole band however wide the window is.
+class ToolbarBand : public TileStrip {
+public:
+    ToolbarBand(platform::Platform& platform, QWidget* parent)
+        : TileStrip(platform, 0, 0, parent) {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        TileStrip::resizeEvent(event);
+        setContainerTwips(width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+    }
+};
+
+FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), view_(new FolderView(platform, this)),
+      watch_(new SystemWatch(platform, this)) {
+    buildMenus();
+    buildBand();
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(band_);
+    column->addWidget(view_, 1);
+    setCentralWidget(central);
+
+    objects_ = new QLabel(this);
+    size_ = new QLabel(this);
+    notice_ = new QLabel(this);
+    objects_->setMinimumWidth(160);
+    size_->setMinimumWidth(90);
+    statusBar()->addWidget(objects_);
+    statusBar()->addWidget(size_);
+    statusBar()->addWidget(notice_, 1);
+
+    connect(view_, &FolderView::folderShown, this, &FolderWindow::folderShown);
+    connect(view_, &FolderView::selectionChanged, this, &FolderWindow::updateStatus);
+    connect(view_, &QWebEngineView::loadFinished, this, &FolderWindow::updateStatus);
+    connect(view_, &FolderView::navigate, this, [this](const QString& path) { goTo(path); });
+    connect(view_, &FolderView::goUp, this, &FolderWindow::goUp);
+    connect(view_, &FolderView::propertiesRequested, this, &FolderWindow::showProperties);
+    connect(view_, &FolderView::notice, this, &FolderWindow::setNotice);
+    connect(view_, &FolderView::pictureFailed, this, [this](const QString& path) {
+        setNotice(QStringLiteral("画像を表示できません: ") + path);
+    });
+    connect(view_, &FolderView::scriptError, this, [this](const QString& message, int line) {
+        scriptNotice_ =
+            QStringLiteral("ページのスクリプトのエラー (%1 行): %2").arg(line).arg(message);
+        updateStatus();
+        Q_EMIT scriptError(message, line);
+    });
+    connect(watch_, &SystemWatch::templateChanged, view_, &FolderView::reloadPage);
+    connect(watch_, &SystemWatch::folderChanged, view_, &FolderView::refreshEntries);
+    connect(watch_, &SystemWatch::lookChanged, this, &FolderWindow::applyLook);
+
+    FollowSystemColors(platform_);
+    applyLook();
+    resize(800, 600);
+}
+
+FolderWindow::~FolderWindow() = default;
+
+void FolderWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QAction* close = file->addAction(QStringLiteral("閉じる(&C)"), this, &QWidget::close);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    QAction* all =
+        edit->addAction(QStringLiteral("すべて選択(&A)"), this, [this] { view_->selectAll(); });
+    all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    QMenu* show = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    hiddenAction_ = show->addAction(QStringLiteral("隠しファイルを表示(&H)"));
+    hiddenAction_->setCheckable(true);
+    connect(hiddenAction_, &QAction::toggled, this, [this](bool on) {
+        view_->setShowHidden(on);
+        view_->reloadPage();
+    });
+    show->addSeparator();
+    QAction* refresh =
+        show->addAction(QStringLiteral("最新の情報に更新(&R)"), view_, &FolderView::reloadPage);
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+
+    QMenu* go = menuBar()->addMenu(QStringLiteral("移動(&G)"));
+    backAction_ = go->addAction(QIcon::fromTheme(QStringLiteral("go-previous")),
+                                QStringLiteral("戻る(&B)"), this, &FolderWindow::goBack);
+    backAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    forwardAction_ = go->addAction(QIcon::fromTheme(QStringLiteral("go-next")),
+                                   QStringLiteral("進む(&F)"), this, &FolderWindow::goForward);
+    forwardAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    upAction_ = go->addAction(QIcon::fromTheme(QStringLiteral("go-up")),
+                              QStringLiteral("上のフォルダへ(&U)"), this, &FolderWindow::goUp);
+    upAction_->setShortcut(QKeySequence(Qt::Key_Backspace));
+    go->addSeparator();
+    QAction* home = go->addAction(QStringLiteral("ホーム フォルダ(&H)"), this, [this] {
+        goTo(fromUtf8(platform_.windowsPath(QDir::homePath().toStdString())));
+    });
+    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+
+    QMenu* favourites = menuBar()->addMenu(QStringLiteral("お気に入り(&A)"));
+    favourites->addAction(QStringLiteral("ホーム フォルダ"), home, &QAction::trigger);
+    const QString windows = fromUtf8(platform_.windowsDirectory());
+    favourites->addAction(QStringLiteral("Windows フォルダ"), this,
+                          [this, windows] { goTo(windows); });
+    favourites->addAction(QStringLiteral("Web フォルダ"), this,
+                          [this, windows] { goTo(windows + QStringLiteral("\\Web")); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->addAction(QStringLiteral("バージョン情報(&A)"), this, [this] {
+        setNotice(QStringLiteral("lumivane-webview %1.%2.%3: Lumivane が書いたフォルダの表示を、"
+                                 "エミュレートしたシステムのファイル マネージャとして見せます。")
+                      .arg(LUMIVANE_VERSION_MAJOR)
+                      .arg(LUMIVANE_VERSION_MINOR)
+                      .arg(LUMIVANE_VERSION_PATCH));
+    });
+}
+
+void FolderWindow::buildBand() {
+    band_ = new ToolbarBand(platform_, this);
+    auto* layout = new QGridLayout(band_);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
+
+    const auto button = [this](QAction* action, const QString& text) {
+        auto* tool = new QToolButton(band_);
+        action->setIconText(text);
+        tool->setDefaultAction(action);
+        tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        tool->setAutoRaise(true);
+        return tool;
+    };
+    backButton_ = button(backAction_, QStringLiteral("戻る"));
+    forwardButton_ = button(forwardAction_, QStringLiteral("進む"));
+    upButton_ = button(upAction_, QStringLiteral("上へ"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addWidget(backButton_);
+    buttons->addWidget(forwardButton_);
+    buttons->addWidget(upButton_);
+    buttons->addStretch(1);
+    layout->addLayout(buttons, 0, 0, 1, 2);
+
+    auto* label = new QLabel(QStringLiteral("アドレス(&D)"), band_);
+    address_ = new QLineEdit(band_);
+    label->setBuddy(address_);
+    connect(address_, &QLineEdit::returnPressed, this, &FolderWindow::goToAddress);
+    layout->addWidget(label, 1, 0);
+    layout->addWidget(address_, 1, 1);
+}
+
+void FolderWindow::goTo(const QString& windowsPath, const QStringList& selectNames) {
+    const std::optional<std::string> plain = normalWindowsPath(windowsPath.toStdString());
+    if (!plain)
+        return;
+    const QString path = fromUtf8(*plain);
+    if (!view_->folder().isEmpty() && view_->folder() != path) {
+        back_.append(view_->folder());
+        forward_.clear();
+    }
+    enter(path, selectNames);
+}
+
+void FolderWindow::enter(const QString& windowsPath, const QStringList& selectNames) {
+    scriptNotice_.clear();
+    notice_->clear();
+    watch_->setFolder(windowsPath);
+    view_->showFolder(windowsPath, selectNames);
+}
+
+void FolderWindow::goBack() {
+    if (back_.isEmpty())
+        return;
+    forward_.prepend(view_->folder());
+    enter(back_.takeLast());
+}
+
+void FolderWindow::goForward() {
+    if (forward_.isEmpty())
+        return;
+    back_.append(view_->folder());
+    enter(forward_.takeFirst());
+}
+
+void FolderWindow::goUp() {
+    if (const std::optional<std::string> parent = parentFolder(view_->folder().toStdString()))
+        goTo(fromUtf8(*parent));
+}
+
+void FolderWindow::goToAddress() {
+    const std::optional<std::string> path =
+        folderAddress(address_->text().toStdString(), platform_);
+    if (!path || !platform_.folderExists(*path)) {
+        setNotice(QStringLiteral("フォルダが見つかりません: ") + address_->text());
+        address_->selectAll();
+        return;
+    }
+    goTo(fromUtf8(*path));
+}
+
+void FolderWindow::folderShown(const QString& windowsPath) {
+    setWindowTitle(fromUtf8(folderDisplayName(windowsPath.toStdString())));
+    address_->setText(windowsPath);
+    backAction_->setEnabled(!back_.isEmpty());
+    forwardAction_->setEnabled(!forward_.isEmpty());
+    upAction_->setEnabled(parentFolder(windowsPath.toStdString()).has_value());
+    scriptNotice_.clear();
+    updateStatus();
+}
+
+QString FolderWindow::objectsText() const {
+    return objects_->text();
+}
+
+QString FolderWindow::sizeText() const {
+    return size_->text();
+}
+
+QString FolderWindow::noticeText() const {
+    return notice_->text();
+}
+
+bool FolderWindow::toolbarTiled() const {
+    return band_->hasPicture();
+}
+
+void FolderWindow::updateStatus() {
+    const FolderListing& listing = view_->listing();
+    const QStringList selected = view_->selectedNames();
+    if (!listing.ok()) {
+        objects_->setText(fromUtf8(listing.error));
+        size_->clear();
+    } else if (selected.isEmpty()) {
+        std::uint64_t total = 0;
+        for (const FolderEntry& entry : listing.entries)
+            total += entry.size;
+        objects_->setText(QStringLiteral("%1 個のオブジェクト").arg(listing.entries.size()));
+        size_->setText(fromUtf8(shortSizeText(total)));
+    } else {
+        objects_->setText(QStringLiteral("%1 個のオブジェクトを選択").arg(selected.size()));
+        size_->setText(fromUtf8(shortSizeText(view_->selectedBytes())));
+    }
+    // A script error outweighs a missing template, which outweighs the last notice.
+    if (!scriptNotice_.isEmpty())
+        notice_->setText(scriptNotice_);
+    else if (!view_->templateProblem().isEmpty())
+        notice_->setText(view_->templateProblem());
+    notice_->setToolTip(notice_->text());
+}
+
+void FolderWindow::setNotice(const QString& text) {
+    notice_->setText(text);
+    updateStatus();
+}
+
+void FolderWindow::applyLook() {
+    platform_.refreshSysColors();
+    for (int index : {platform::syscolor::Window, platform::syscolor::WindowText,
+                      platform::syscolor::MenuText, platform::syscolor::BtnText})
+        ApplySystemColor(index, platform_.sysColor(index));
+    view_->refreshColours();
+    const std::string bitmap = ToolbarBackBitmap(platform_);
+    if (!HasBmpEnding(bitmap) || !band_->TileBackImage(bitmap))
+        band_->clearTiles();
+}
+
+void FolderWindow::showProperties(int index) {
+    const FolderListing& listing = view_->listing();
+    if (index < 0 || static_cast<std::size_t>(index) >= listing.entries.size())
+        return;
+    const FolderEntry& entry = listing.entries[static_cast<std::size_t>(index)];
+    QDialog dialog(this);
+    dialog.setWindowTitle(fromUtf8(entry.name) + QStringLiteral("のプロパティ"));
+    auto* form = new QFormLayout(&dialog);
+    const auto row = [&](const QString& title, const std::string& value) {
+        auto* text = new QLabel(fromUtf8(value), &dialog);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(title, text);
+    };
+    row(QStringLiteral("名前:"), entry.name);
+    row(QStringLiteral("種類:"), typeName(entry));
+    row(QStringLiteral("場所:"), view_->folder().toStdString());
+    if (!entry.isFolder)
+        row(QStringLiteral("サイズ:"),
+            shortSizeText(entry.size) + " (" + groupedNumber(entry.size) + " バイト)");
+    row(QStringLiteral("更新日時:"), detailOf(entry, Modified));
+    std::string attributes;
+    if (entry.readOnly)
+        attributes += "読み取り専用 ";
+    if (entry.hidden)
+        attributes += "隠しファイル";
+    row(QStringLiteral("属性:"), attributes.empty() ? "(標準)" : attributes);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    dialog.exec();
+}
+
+} // namespace lumivane::webview

@@ -1,0 +1,101 @@
+#include "webview/headless.h"
+
+#include "webview/folder_view.h"
+#include "webview/folder_window.h"
+
+#include <QEventLoop>
+#include <QImage>
+#include <QTimer>
+#include <cstdio>
+
+namespace lumivane::webview {
+namespace {
+
+constexpr int kLayoutTimeoutMs = 60000;
+constexpr int kFrameWaitMs = 120;
+
+void say(const QString& text) {
+    std::fprintf(stderr, "lumivane-webview: %s\n", text.toUtf8().constData());
+}
+
+/// The window as it shows once the engine's last frame has reached it: the page has drawn
+/// its last change before it said it was laid out, but the frame arrives a little later.
+QImage settledShot(QWidget& window) {
+    QImage shot;
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        QEventLoop pause;
+        QTimer::singleShot(kFrameWaitMs, &pause, &QEventLoop::quit);
+        pause.exec();
+        QImage next = window.grab().toImage();
+        if (!shot.isNull() && next == shot)
+            break;
+        shot = std::move(next);
+    }
+    return shot;
+}
+
+} // namespace
+
+int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& folder) {
+    int status = 0;
+    QObject::connect(&window, &FolderWindow::scriptError, [&](const QString& message, int line) {
+        say(QStringLiteral("ページのスクリプトのエラー (%1 行): %2").arg(line).arg(message));
+        status = 1;
+    });
+    FolderView& view = window.view();
+    QEventLoop loop;
+    bool laidOut = false;
+    QObject::connect(&view, &FolderView::laidOut, &loop, [&] {
+        laidOut = true;
+        loop.quit();
+    });
+    QTimer::singleShot(kLayoutTimeoutMs, &loop, &QEventLoop::quit);
+
+    window.resize(args.width.value_or(800), args.height.value_or(600));
+    window.show();
+    QStringList names;
+    for (const std::string& name : args.select)
+        names.append(QString::fromStdString(name));
+    window.goTo(folder, names);
+    if (!view.listing().ok()) {
+        say(QStringLiteral("フォルダを読めません: %1 (%2)")
+                .arg(folder, QString::fromStdString(view.listing().error)));
+        status = 1;
+    }
+    const QStringList selected = view.selectedNames();
+    for (const QString& name : names) {
+        if (!selected.contains(name)) {
+            say(QStringLiteral("--select: '%1' はフォルダ %2 にありません").arg(name, folder));
+            return 2;
+        }
+    }
+    loop.exec();
+    if (!laidOut) {
+        say(QStringLiteral("ページの配置が %1 秒で終わりませんでした")
+                .arg(kLayoutTimeoutMs / 1000));
+        return 1;
+    }
+    if (!view.templateProblem().isEmpty()) {
+        say(view.templateProblem());
+        status = 1;
+    }
+    if (!settledShot(window).save(QString::fromStdString(*args.png), "PNG")) {
+        say(QStringLiteral("PNG を書けません: ") + QString::fromStdString(*args.png));
+        return 1;
+    }
+    if (args.info) {
+        QString info;
+        view.page()->runJavaScript(
+            QStringLiteral("document.all.Info ? document.all.Info.innerHTML : ''"),
+            [&](const QVariant& value) {
+                info = value.toString();
+                loop.quit();
+            });
+        loop.exec();
+        std::printf("%s\n", info.toUtf8().constData());
+        std::fflush(stdout);
+    }
+    return status;
+}
+
+} // namespace lumivane::webview
