@@ -126,6 +126,10 @@ public Q_SLOTS:
         if (view_.isPageKey(key))
             Q_EMIT view_.goUp();
     }
+    void followLink(const QString& key, const QString& url) {
+        if (view_.isPageKey(key))
+            view_.followLink(QUrl(url));
+    }
 
 private:
     FolderView& view_;
@@ -148,11 +152,9 @@ protected:
             return true;
         }
         // The page never leaves: a reload is laid out anew by the viewer (keeping the
-        // selection), a clicked link goes to its folder or to the desktop's program.
+        // selection); the links that the user clicks are followed by the page's host script.
         if (type == NavigationTypeReload || url == DriveSchemeHandler::pageUrl())
             QTimer::singleShot(0, &view_, &FolderView::reloadPage);
-        else if (type == NavigationTypeLinkClicked)
-            QTimer::singleShot(0, &view_, [this, url] { view_.openAddress(url); });
         return false;
     }
 
@@ -409,6 +411,10 @@ bool FolderView::openAddress(const QUrl& url) {
         return true;
     }
     return false;
+}
+
+void FolderView::followLink(const QUrl& url) {
+    openAddress(url);
 }
 
 bool FolderView::isPageKey(const QString& key) const {

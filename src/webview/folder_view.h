@@ -60,6 +60,8 @@ public:
     void pageSelectionChanged(const QList<int>& indices);
     void pageOpenEntry(int index);
     void pageInvokeVerb(int index, const QString& verb);
+    /// A link that the user clicked in the page: its folder, or the desktop's program.
+    void followLink(const QUrl& url);
 
 Q_SIGNALS:
     /// A folder is shown (also again after a reload).

@@ -307,11 +307,13 @@ void FolderWindow::showProperties(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= listing.entries.size())
         return;
     const FolderEntry& entry = listing.entries[static_cast<std::size_t>(index)];
-    QDialog dialog(this);
-    dialog.setWindowTitle(fromUtf8(entry.name) + QStringLiteral("のプロパティ"));
-    auto* form = new QFormLayout(&dialog);
+    // Modeless, as a property sheet is: the folder window goes on while it is open.
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(fromUtf8(entry.name) + QStringLiteral("のプロパティ"));
+    auto* form = new QFormLayout(dialog);
     const auto row = [&](const QString& title, const std::string& value) {
-        auto* text = new QLabel(fromUtf8(value), &dialog);
+        auto* text = new QLabel(fromUtf8(value), dialog);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(title, text);
     };
@@ -328,10 +330,10 @@ void FolderWindow::showProperties(int index) {
     if (entry.hidden)
         attributes += "隠しファイル";
     row(QStringLiteral("属性:"), attributes.empty() ? "(標準)" : attributes);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     form->addRow(buttons);
-    dialog.exec();
+    dialog->show();
 }
 
 } // namespace lumivane::webview

@@ -18,8 +18,8 @@ void say(const QString& text) {
     std::fprintf(stderr, "lumivane-webview: %s\n", text.toUtf8().constData());
 }
 
-/// The window as it shows once the engine's last frame has reached it: the page has drawn
-/// its last change before it said it was laid out, but the frame arrives a little later.
+} // namespace
+
 QImage settledShot(QWidget& window) {
     QImage shot;
     for (int attempt = 0; attempt < 30; ++attempt) {
@@ -33,8 +33,6 @@ QImage settledShot(QWidget& window) {
     }
     return shot;
 }
-
-} // namespace
 
 int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& folder) {
     int status = 0;

@@ -2,9 +2,16 @@
 
 #include "webview/viewer_args.h"
 
+#include <QImage>
 #include <QString>
 
+class QWidget;
+
 namespace lumivane::webview {
+
+/// The window as it shows once the engine's last frame has reached it: the page draws its
+/// last change before it says it is laid out, but the frame arrives a little later.
+QImage settledShot(QWidget& window);
 
 class FolderWindow;
 

@@ -767,6 +767,19 @@ document.addEventListener("DOMContentLoaded", () => {
             tell("pictureFailed", windowsPathOf(target.src));
         }
     }, true);
+    // A link that the user clicks goes where it points, through the viewer: to a folder of
+    // the drives, or to the desktop's program. Links that the page's script follows, and
+    // clicks that it makes itself, go nowhere.
+    document.addEventListener("click", (event) => {
+        const link = event.target instanceof Element ? event.target.closest("a[href]") : null;
+        if (!link || /^\s*javascript:/i.test(link.getAttribute("href"))) {
+            return;
+        }
+        event.preventDefault();
+        if (event.isTrusted) {
+            tell("followLink", link.href);
+        }
+    }, true);
     document.addEventListener("load", (event) => {
         if (event.target instanceof HTMLImageElement) {
             event.target.style.visibility = "";
@@ -782,6 +795,11 @@ window.addEventListener("load", () => {
                 .find((standIn) => standIn && standIn.restore);
         if (list && config.selected.length > 0) {
             list.restore(config.selected);
+        }
+        // As in the file manager, the keys go to the file list from the start.
+        const listElement = document.querySelector(".lumivane-list");
+        if (listElement && (!document.activeElement || document.activeElement === document.body)) {
+            listElement.focus();
         }
         document.fonts.ready.then(() => whenSettled(() => tell("pageReady")));
     }, 0);

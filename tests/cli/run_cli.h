@@ -28,18 +28,19 @@ inline std::string readAll(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-/// Runs lumivane-cli with `args` and LUMIVANE_ROOT set to `root` (the test's own environment
-/// is left as it is), standard output to `outPath` and standard error to `errPath`; returns the
+/// Runs `program` with `args` and LUMIVANE_ROOT set to `root` (the test's own environment is
+/// left as it is), standard output to `outPath` and standard error to `errPath`; returns the
 /// exit status, -1 when the program did not end normally.
-inline int spawnCli(const std::vector<std::string>& args, const std::filesystem::path& root,
-                    const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+inline int spawnProgram(const char* program, const std::vector<std::string>& args,
+                        const std::filesystem::path& root, const std::filesystem::path& outPath,
+                        const std::filesystem::path& errPath) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    std::vector<char*> argv{const_cast<char*>(LUMIVANE_CLI)};
+    std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -56,7 +57,7 @@ inline int spawnCli(const std::vector<std::string>& args, const std::filesystem:
 
     int result = -1;
     pid_t pid = 0;
-    if (posix_spawn(&pid, LUMIVANE_CLI, &actions, nullptr, argv.data(), envp.data()) == 0) {
+    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         result = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -65,14 +66,28 @@ inline int spawnCli(const std::vector<std::string>& args, const std::filesystem:
     return result;
 }
 
-/// spawnCli, with standard output and error read back from their files.
-inline CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& root,
-                     const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+/// spawnProgram, with standard output and error read back from their files.
+inline CliRun runProgram(const char* program, const std::vector<std::string>& args,
+                         const std::filesystem::path& root, const std::filesystem::path& outPath,
+                         const std::filesystem::path& errPath) {
     CliRun run;
-    run.status = spawnCli(args, root, outPath, errPath);
+    run.status = spawnProgram(program, args, root, outPath, errPath);
     run.out = readAll(outPath);
     run.err = readAll(errPath);
     return run;
 }
+
+#ifdef LUMIVANE_CLI
+/// lumivane-cli as a user runs it.
+inline int spawnCli(const std::vector<std::string>& args, const std::filesystem::path& root,
+                    const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+    return spawnProgram(LUMIVANE_CLI, args, root, outPath, errPath);
+}
+
+inline CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& root,
+                     const std::filesystem::path& outPath, const std::filesystem::path& errPath) {
+    return runProgram(LUMIVANE_CLI, args, root, outPath, errPath);
+}
+#endif
 
 } // namespace lumivane::testing

@@ -1,0 +1,162 @@
+// The file list stand-in: selecting with mouse and keys, opening, big folders, vanishing files.
+#include "viewer_fixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+namespace {
+
+using lumivane::TemplateOptions;
+using lumivane::testing::EmulatedRoot;
+using lumivane::testing::ViewerTest;
+
+class FileList : public ViewerTest {
+protected:
+    FileList() {
+        std::vector<std::string> files;
+        for (int i = 0; i < 10; ++i)
+            files.push_back("f" + std::to_string(i) + ".txt");
+        folder = userFolder("Docs", files);
+        std::filesystem::create_directory(system.outside() / "Docs" / "Sub");
+        apply({}, {picture("p.bmp", Qt::gray)});
+    }
+
+    QWidget* input() { return view().focusProxy(); }
+
+    /// The middle of the name of entry `index` in the list, in the page.
+    QPoint row(int index) {
+        const int left = js("document.all.FileList.getBoundingClientRect().left").toInt();
+        const int top =
+            js("document.querySelector('.lumivane-body').getBoundingClientRect().top").toInt();
+        return {left + 40, top + index * 18 + 9};
+    }
+
+    void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(input(), Qt::LeftButton, modifiers, row(index));
+    }
+    /// Two presses close in time, which the engine counts as a double click (it counts the
+    /// presses by their time stamps, as a window system delivers them).
+    void doubleClick(int index) {
+        const QPointF at = row(index);
+        static ulong time = 1000000;
+        time += 10000;
+        for (int press = 0; press < 2; ++press) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, input()->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier);
+                event.setTimestamp(time += 20);
+                QApplication::sendEvent(input(), &event);
+            }
+        }
+    }
+
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(input(), key, modifiers);
+    }
+
+    /// Waits until the viewer's selection is these names.
+    bool selected(const QStringList& names) {
+        return waitUntil([&] { return view().selectedNames() == names; }, 5000);
+    }
+
+    std::string folder;
+};
+
+TEST_F(FileList, MouseAndKeysSelectAsInAFileManager) {
+    ASSERT_TRUE(open(folder));
+    // Entry 0 is the folder "Sub", then f0.txt to f9.txt.
+    click(3);
+    EXPECT_TRUE(selected({"f2.txt"}));
+    click(6, Qt::ControlModifier);
+    EXPECT_TRUE(selected({"f2.txt", "f5.txt"}));
+    click(8, Qt::ShiftModifier);
+    EXPECT_TRUE(selected({"f5.txt", "f6.txt", "f7.txt"}));
+    EXPECT_TRUE(waitUntil([&] {
+        return js("document.all.Info.innerHTML")
+            .toString()
+            .startsWith(QStringLiteral("3 個のオブジェクトを選択"));
+    }));
+    key(Qt::Key_Down);
+    EXPECT_TRUE(selected({"f8.txt"}));
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(selected({"f8.txt", "f9.txt"}));
+    key(Qt::Key_Home);
+    EXPECT_TRUE(selected({"Sub"}));
+    key(Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(waitUntil([&] { return view().selectedNames().size() == 11; }, 5000), true);
+    EXPECT_EQ(window().objectsText(), QStringLiteral("11 個のオブジェクトを選択"));
+    click(3);
+    EXPECT_TRUE(selected({"f2.txt"}));
+    // A click below the last entry clears the selection, and the page shows its prompt.
+    QTest::mouseClick(input(), Qt::LeftButton, {}, row(14));
+    EXPECT_TRUE(selected({}));
+    EXPECT_EQ(js("document.all.Info.innerHTML").toString(),
+              QStringLiteral("アイコンを選択すると､その説明が表示されます"));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FileList, DoubleClickGoesIntoAFolderOrOpensAFile) {
+    ASSERT_TRUE(open(folder));
+    doubleClick(1);
+    ASSERT_TRUE(waitUntil([&] { return opened.size() == 1; }));
+    EXPECT_EQ(opened.front(), QUrl::fromLocalFile(QString::fromStdString(
+                                  (system.outside() / "Docs" / "f0.txt").string())));
+    EXPECT_EQ(view().folder().toStdString(), folder) << "a file is not a place to go";
+
+    ASSERT_TRUE(laidOutAfter([&] { doubleClick(0); }));
+    EXPECT_EQ(view().folder().toStdString(), folder + "\\Sub");
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Sub"));
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+TEST_F(FileList, TenThousandFilesDrawOnlyTheRowsThatShow) {
+    const std::filesystem::path many = system.outside() / "Many";
+    std::filesystem::create_directory(many);
+    for (int i = 0; i < 10000; ++i)
+        EmulatedRoot::write(many / ("file" + std::to_string(100000 + i) + ".dat"), "");
+    ASSERT_TRUE(open(writer.windowsPath(many.string())));
+    EXPECT_EQ(window().objectsText(), QStringLiteral("10000 個のオブジェクト"));
+    EXPECT_LT(js("document.querySelectorAll('.lumivane-row').length").toInt(), 60);
+    js("document.querySelector('.lumivane-body').scrollTop = 1e9");
+    EXPECT_TRUE(waitUntil([&] {
+        return js("[...document.querySelectorAll('.lumivane-row')].some("
+                  "r => r.style.display != 'none' && r.innerText.includes('file109999.dat'))")
+            .toBool();
+    }));
+    key(Qt::Key_End);
+    EXPECT_TRUE(selected({"file109999.dat"}));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FileList, AFileThatVanishesLeavesTheListAndTheSelection) {
+    ASSERT_TRUE(open(folder, {"f3.txt"}));
+    ASSERT_TRUE(
+        laidOutAfter([&] { std::filesystem::remove(system.outside() / "Docs" / "f3.txt"); }));
+    EXPECT_TRUE(selected({}));
+    EXPECT_EQ(window().objectsText(), QStringLiteral("10 個のオブジェクト"));
+    EXPECT_FALSE(
+        js("document.querySelector('.lumivane-body').innerText").toString().contains("f3.txt"));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FileList, AClickInThePageReloadsItWhenAskedToButNotAClickInTheList) {
+    TemplateOptions options;
+    options.chkReload = 1;
+    apply(options, {picture("p.bmp", Qt::gray)});
+    ASSERT_TRUE(open(folder, {"f4.txt"}));
+    const int before = layouts;
+    click(2);
+    EXPECT_TRUE(selected({"f1.txt"}));
+    EXPECT_FALSE(waitUntil([&] { return layouts > before; }, 1500))
+        << "the list's click is its own";
+    ASSERT_TRUE(laidOutAfter([&] {
+        QTest::mouseClick(input(), Qt::LeftButton, {}, {40, view().height() - 30});
+    }));
+    EXPECT_EQ(view().selectedNames(), QStringList{"f1.txt"}) << "kept over the reload";
+    EXPECT_TRUE(
+        js("document.all.Info.innerHTML").toString().contains(QStringLiteral("<b>f1.txt</b>")));
+}
+
+} // namespace
