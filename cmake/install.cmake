@@ -9,7 +9,7 @@ if(WIN32)
 else()
   set(LUMIVANE_INSTALL_DIR lib/lumivane)
 endif()
-# Files made in the build for the install: compressed manual pages.
+# Files made in the build for the install: compressed manual pages, the shell completion.
 set(LUMIVANE_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 find_program(GZIP_PROGRAM gzip)
 
@@ -61,5 +61,21 @@ foreach(_size 16 24 32 48 64)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
 endforeach()
+
+# lumivane-cli's bash completion, made from the program's own words; a cross build cannot run
+# the program and installs none.
+if(NOT CMAKE_CROSSCOMPILING)
+  set(LUMIVANE_COMPLETION ${LUMIVANE_PACKAGING_DIR}/bash-completion/lumivane-cli)
+  add_custom_command(OUTPUT ${LUMIVANE_COMPLETION}
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:lumivane-cli>
+            -DSCRIPT=${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.bash.in
+            -DOUTPUT=${LUMIVANE_COMPLETION} -P ${CMAKE_SOURCE_DIR}/cmake/bash-completion.cmake
+    DEPENDS lumivane-cli ${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.bash.in
+            ${CMAKE_SOURCE_DIR}/cmake/bash-completion.cmake
+    VERBATIM)
+  add_custom_target(lumivane-cli_completion ALL DEPENDS ${LUMIVANE_COMPLETION})
+  install(FILES ${LUMIVANE_COMPLETION}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
 
 include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

@@ -16,6 +16,10 @@ constexpr const Command* kCommands[] = {
     &lumivane::cli::restoreCommand,
 };
 
+// The options of lumivane-cli itself that the completion offers ("-h" is left to those who
+// know it).
+constexpr std::string_view kProgramOptions[] = {"--help", "--version"};
+
 std::string overallHelp() {
     std::string help =
         "使い方: lumivane-cli <コマンド> [引数]...\n"
@@ -48,6 +52,9 @@ int main(int argc, char** argv) {
         const std::string line = "lumivane-cli " + lumivane::windows::versionNumber() + "\n";
         return writeText(line) ? kExitOk : kExitFailed;
     }
+    // Not for users: the build makes the shell completion from these words.
+    if (args[0] == "--completion-words")
+        return writeText(completionWords(kCommands, kProgramOptions)) ? kExitOk : kExitFailed;
     for (const Command* command : kCommands) {
         if (args[0] == command->name)
             return command->run(std::span<const std::string>(args).subspan(1));

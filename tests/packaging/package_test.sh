@@ -114,6 +114,11 @@ grep -qF "<img src=\"$expected\"" <<<"$page" || fail "the page does not name $ex
 named=$(sed -n 's/.*<img src="Z:\([^"]*\)\\null\.gif".*/\1/p' <<<"$page" | tr '\\' /)
 [ -f "$named/null.gif" ] && [ -f "$named/rgb.htm" ] || fail "no null.gif and rgb.htm in $named"
 
+# The installed bash completion, with the installed program.
+bash "$source_dir/tests/packaging/completion_test.sh" \
+    "$usr/share/bash-completion/completions/lumivane-cli" "$usr/bin/lumivane-cli" >/dev/null ||
+    fail "the installed bash completion"
+
 # The installed program starts from its desktop entry's command and keeps running.
 exec_line=$(sed -n 's/^Exec=//p' "$usr/share/applications/org.example.lumivane.Lumivane.desktop")
 status=0
