@@ -9,64 +9,73 @@ if(WIN32)
 else()
   set(LUMIVANE_INSTALL_DIR lib/lumivane)
 endif()
+# Files made in the build for the install: compressed manual pages, the shell completion.
+set(LUMIVANE_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
+find_program(GZIP_PROGRAM gzip)
 
-set(_programs lumivane-cli)
+# Installs one program: the executable in the program's folder, a link to it in bin/ and its
+# manual page packaging/<program>.1, compressed as Debian wants it. A program with a window
+# gives its id (reverse domain name) as APP_ID and has its desktop entry and AppStream
+# metainfo under that name: packaging/<id>.desktop, packaging/<id>.metainfo.xml.
+function(lumivane_install_program program)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "APP_ID" "")
+  install(TARGETS ${program} RUNTIME DESTINATION ${LUMIVANE_INSTALL_DIR})
+  if(WIN32)
+    return()
+  endif()
+
+  file(RELATIVE_PATH to_program /${CMAKE_INSTALL_BINDIR} /${LUMIVANE_INSTALL_DIR})
+  install(CODE "
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(CREATE_LINK \"${to_program}/${program}\"
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\" SYMBOLIC)")
+
+  set(page ${LUMIVANE_PACKAGING_DIR}/${program}.1)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${program}.1 ${page}
+    COMMAND ${GZIP_PROGRAM} -9nf ${page}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${program}.1 VERBATIM)
+  add_custom_target(${program}_man_page ALL DEPENDS ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  if(arg_APP_ID)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/${arg_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/${arg_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  endif()
+endfunction()
+
 if(TARGET lumivane)
-  list(PREPEND _programs lumivane)
+  lumivane_install_program(lumivane APP_ID org.example.lumivane.Lumivane)
 endif()
-install(TARGETS ${_programs} RUNTIME DESTINATION ${LUMIVANE_INSTALL_DIR})
+lumivane_install_program(lumivane-cli)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/null.gif ${CMAKE_SOURCE_DIR}/assets/rgb.htm
         DESTINATION ${LUMIVANE_INSTALL_DIR})
-
-if(NOT WIN32)
-  file(RELATIVE_PATH _to_program /${CMAKE_INSTALL_BINDIR} /${LUMIVANE_INSTALL_DIR})
-  foreach(_program IN LISTS _programs)
-    install(CODE "
-      file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-      file(CREATE_LINK \"${_to_program}/${_program}\"
-           \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${_program}\" SYMBOLIC)")
-  endforeach()
-
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/lumivane.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  foreach(_size 16 24 32 48 64)
-    set(_icon ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane.png)
-    if(EXISTS ${_icon})
-      install(FILES ${_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
-    endif()
-  endforeach()
-  set(_pages ${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.1)
-  if(TARGET lumivane)
-    list(APPEND _pages ${CMAKE_SOURCE_DIR}/packaging/lumivane.1)
-  endif()
-  install(FILES ${_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
 
 if(WIN32)
   return()
 endif()
 
-# A Debian package: cpack -G DEB in the build folder.
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME lumivane)
-set(CPACK_PACKAGE_VENDOR "Lumivane")
-set(CPACK_PACKAGE_CONTACT "Lumivane <lumivane@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Restyles the Web View folder template of the Windows file manager")
-# The package's long description, wrapped for dpkg's 80 columns.
-set(CPACK_PACKAGE_DESCRIPTION
-    "Lumivane writes the folder template folder.htt of the Windows file\n\
-manager's Web View, keeps a one-time backup, restores the standard\n\
-template, copies a stock of pictures, and sets the toolbar background\n\
-bitmap and four system colours. On Linux it works on an emulated Windows\n\
-system under ~/.local/share/lumivane; lumivane-cli does the same without\n\
-a window.")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lumivane.example.org/")
-# Library dependencies are read off the binaries; the fonts are needed for the Japanese text.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
-include(CPack)
+foreach(_size 16 24 32 48 64)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
+endforeach()
+
+# lumivane-cli's bash completion, made from the program's own words; a cross build cannot run
+# the program and installs none.
+if(NOT CMAKE_CROSSCOMPILING)
+  set(LUMIVANE_COMPLETION ${LUMIVANE_PACKAGING_DIR}/bash-completion/lumivane-cli)
+  add_custom_command(OUTPUT ${LUMIVANE_COMPLETION}
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:lumivane-cli>
+            -DSCRIPT=${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.bash.in
+            -DOUTPUT=${LUMIVANE_COMPLETION} -P ${CMAKE_SOURCE_DIR}/cmake/bash-completion.cmake
+    DEPENDS lumivane-cli ${CMAKE_SOURCE_DIR}/packaging/lumivane-cli.bash.in
+            ${CMAKE_SOURCE_DIR}/cmake/bash-completion.cmake
+    VERBATIM)
+  add_custom_target(lumivane-cli_completion ALL DEPENDS ${LUMIVANE_COMPLETION})
+  install(FILES ${LUMIVANE_COMPLETION}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

@@ -196,9 +196,13 @@ int runRestore(std::span<const std::string> args) {
     return restored.failed ? kExitFailed : kExitOk;
 }
 
+constexpr std::string_view kApplyOptions[] = {"--preset", "--help", "--"};
+constexpr std::string_view kRestoreOptions[] = {"--help"};
+
 } // namespace
 
-const Command applyCommand{"apply", kApplyHelp, runApply};
-const Command restoreCommand{"restore", kRestoreHelp, runRestore};
+const Command applyCommand{"apply", kApplyHelp, runApply, {kApplyOptions, {}, true, true}};
+const Command restoreCommand{
+    "restore", kRestoreHelp, runRestore, {kRestoreOptions, {}, false, false}};
 
 } // namespace lumivane::cli

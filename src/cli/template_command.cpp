@@ -144,8 +144,11 @@ int run(std::span<const std::string> args) {
     return kExitOk;
 }
 
+constexpr std::string_view kOptions[] = {"--restore", "--preset", "--help"};
+constexpr std::string_view kValueOptions[] = {"--count", "--script-folder", "--program-folder"};
+
 } // namespace
 
-const Command templateCommand{"template", kHelp, run};
+const Command templateCommand{"template", kHelp, run, {kOptions, kValueOptions, true, false}};
 
 } // namespace lumivane::cli

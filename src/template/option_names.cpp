@@ -98,24 +98,34 @@ std::span<const std::string_view> optionNames() {
     return kNames;
 }
 
+std::span<const std::string> optionChoices(std::string_view name) {
+    static const std::array<std::string, 3> checkBoxValues{"0", "1", "2"};
+    const Option* option = find(name);
+    if (!option || option->kind == Kind::Text)
+        return {};
+    if (option->kind == Kind::CheckBox)
+        return checkBoxValues;
+    return sizeItems();
+}
+
 Status setOption(TemplateOptions& options, std::string_view name, std::string_view value) {
     const Option* option = find(name);
     if (!option)
         return Status::failure("「" + std::string(name) + "」という名前のオプションはありません。");
+    const auto choices = optionChoices(name);
+    const bool listed = std::find(choices.begin(), choices.end(), value) != choices.end();
     switch (option->kind) {
     case Kind::CheckBox:
-        if (value != "0" && value != "1" && value != "2")
+        if (!listed)
             return Status::failure(quoted(name, value) +
                                    "は使えません。チェックボックスの値は 0、1、2 のどれかです。");
         *option->box(options) = value[0] - '0';
         return Status::success();
-    case Kind::Size: {
-        const auto& items = sizeItems();
-        if (std::find(items.begin(), items.end(), value) == items.end())
+    case Kind::Size:
+        if (!listed)
             return Status::failure(quoted(name, value) +
                                    "は使えません。大きさは 4pt から 64pt までの偶数です。");
         break;
-    }
     case Kind::Text:
         if (Status status = checkLineText(name, value); !status)
             return status;

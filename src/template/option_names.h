@@ -18,6 +18,10 @@ const std::array<std::string, 31>& sizeItems();
 /// (`chkSetLink1`, `lblColor2`), in the order of the main window's option model.
 std::span<const std::string_view> optionNames();
 
+/// The values that the option called `name` takes when they form a list: "0", "1", "2" for a
+/// check box, sizeItems() for a size box; empty for an option of free text or an unknown name.
+std::span<const std::string> optionChoices(std::string_view name);
+
 /// Sets the option called `name` to `value`. A check box takes "0", "1" or "2" (greyed); a
 /// size box one of sizeItems(); every other option any UTF-8 text without a line break (each
 /// value stands inside one line of the template). On failure the options are unchanged and

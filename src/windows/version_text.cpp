@@ -10,4 +10,9 @@ std::string versionText() {
     return versionText(LUMIVANE_VERSION_MAJOR, LUMIVANE_VERSION_MINOR, LUMIVANE_VERSION_PATCH);
 }
 
+std::string versionNumber() {
+    return std::to_string(LUMIVANE_VERSION_MAJOR) + "." + std::to_string(LUMIVANE_VERSION_MINOR) +
+           "." + std::to_string(LUMIVANE_VERSION_PATCH);
+}
+
 } // namespace lumivane::windows

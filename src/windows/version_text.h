@@ -11,4 +11,7 @@ std::string versionText(int major, int minor, int revision);
 /// The version line for this build's own version.
 std::string versionText();
 
+/// This build's version as the package and `--version` name it: "1.4.0".
+std::string versionNumber();
+
 } // namespace lumivane::windows

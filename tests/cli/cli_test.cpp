@@ -148,5 +148,14 @@ TEST(CliTemplate, HelpExplainsEveryArgument) {
     }
 }
 
+TEST(Cli, VersionNamesTheProgramAndItsVersion) {
+    const CliRun run = cli({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "lumivane-cli 1.4.0\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(cli({"--help"}).out.find("--version"), std::string::npos);
+    EXPECT_EQ(cli({"--version"}, "/dev/full").status, 1);
+}
+
 } // namespace
 } // namespace lumivane

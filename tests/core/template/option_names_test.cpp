@@ -111,6 +111,28 @@ TEST(OptionNames, RejectBadNamesAndValuesAndKeepTheOptions) {
     EXPECT_EQ(optionValue(before, "chkSetLink2"), std::nullopt);
 }
 
+// The lists that the shell completion offers are exactly what setOption() takes.
+TEST(OptionChoices, ListTheValuesOfCheckBoxesAndSizesAndEachIsTaken) {
+    const std::vector<std::string> checkBox{"0", "1", "2"};
+    for (std::string_view name : optionNames()) {
+        SCOPED_TRACE(name);
+        const auto choices = optionChoices(name);
+        const std::vector<std::string> list(choices.begin(), choices.end());
+        if (name.starts_with("chk"))
+            EXPECT_EQ(list, checkBox);
+        else if (name.starts_with("cmb"))
+            EXPECT_EQ(list, std::vector<std::string>(sizeItems().begin(), sizeItems().end()));
+        else
+            EXPECT_TRUE(list.empty());
+        for (const std::string& value : list) {
+            TemplateOptions options;
+            ASSERT_TRUE(setOption(options, name, value).ok) << value;
+            EXPECT_EQ(optionValue(options, name), value);
+        }
+    }
+    EXPECT_TRUE(optionChoices("chkFoo").empty());
+}
+
 TEST(OptionNames, MessagesNameTheFault) {
     TemplateOptions options;
     EXPECT_NE(setOption(options, "chkFoo", "1").message.find("chkFoo"), std::string::npos);
