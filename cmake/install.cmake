@@ -50,6 +50,9 @@ if(TARGET lumivane)
   lumivane_install_program(lumivane APP_ID org.example.lumivane.Lumivane)
 endif()
 lumivane_install_program(lumivane-cli)
+if(TARGET lumivane-webview)
+  lumivane_install_program(lumivane-webview APP_ID org.example.lumivane.WebView)
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/assets/null.gif ${CMAKE_SOURCE_DIR}/assets/rgb.htm
         DESTINATION ${LUMIVANE_INSTALL_DIR})
 
@@ -58,8 +61,11 @@ if(WIN32)
 endif()
 
 foreach(_size 16 24 32 48 64)
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
+  set(_icons ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane.png)
+  if(TARGET lumivane-webview)
+    list(APPEND _icons ${CMAKE_SOURCE_DIR}/packaging/icons/${_size}/lumivane-webview.png)
+  endif()
+  install(FILES ${_icons} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
 endforeach()
 
 # lumivane-cli's bash completion, made from the program's own words; a cross build cannot run

@@ -40,7 +40,8 @@ manager's Web View, keeps a one-time backup, restores the standard\n\
 template, copies a stock of pictures, and sets the toolbar background\n\
 bitmap and four system colours. On Linux it works on an emulated Windows\n\
 system under ~/.local/share/lumivane; lumivane-cli does the same without\n\
-a window.")
+a window, and lumivane-webview shows any folder through the written\n\
+template, as the file manager would, following every change at once.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -50,4 +51,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://lumivane.example.org/")
 # Library dependencies are read off the binaries; the fonts are needed for the Japanese text.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+# The folder viewer's file list shows the desktop's icons; without a desktop, Adwaita's.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme")
 include(CPack)

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 build_pkgs=(build-essential cmake ninja-build pkg-config ccache
-            qt6-base-dev libgl-dev libsqlite3-dev fonts-noto-cjk)
+            qt6-base-dev libgl-dev libsqlite3-dev fonts-noto-cjk
+            qt6-webengine-dev qt6-webchannel-dev adwaita-icon-theme)
 test_pkgs=(googletest libgtest-dev libgmock-dev libbenchmark-dev nodejs desktop-file-utils file
            lintian appstream)
 wine_pkgs=(g++-mingw-w64-x86-64-posix wine wine64)

@@ -8,6 +8,7 @@
 #include "webview/folder_listing.h"
 #include "webview/folder_view.h"
 #include "webview/system_watch.h"
+#include "windows/version_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -146,11 +147,9 @@ void FolderWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(QStringLiteral("バージョン情報(&A)"), this, [this] {
-        setNotice(QStringLiteral("lumivane-webview %1.%2.%3: Lumivane が書いたフォルダの表示を、"
-                                 "エミュレートしたシステムのファイル マネージャとして見せます。")
-                      .arg(LUMIVANE_VERSION_MAJOR)
-                      .arg(LUMIVANE_VERSION_MINOR)
-                      .arg(LUMIVANE_VERSION_PATCH));
+        setNotice(QStringLiteral("lumivane-webview %1: Lumivane が書いたフォルダの表示を、"
+                                 "模擬の Windows システムのファイルマネージャとして見せます。")
+                      .arg(QString::fromStdString(windows::versionNumber())));
     });
 }
 

@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "windows/version_text.h"
 #include "webview/drive_scheme.h"
 #include "webview/folder_address.h"
 #include "webview/folder_view.h"
@@ -50,8 +51,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.version) {
-        std::printf("lumivane-webview %d.%d.%d\n", LUMIVANE_VERSION_MAJOR, LUMIVANE_VERSION_MINOR,
-                    LUMIVANE_VERSION_PATCH);
+        std::printf("lumivane-webview %s\n", windows::versionNumber().c_str());
         return 0;
     }
     // A shot needs no display; the engine's sandbox refuses to run for root (containers, CI).

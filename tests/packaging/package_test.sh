@@ -65,7 +65,7 @@ for link in "$usr"/bin/*; do
         fail "bin/$name points to $(readlink "$link")"
     zcat "$usr/share/man/man1/$name.1.gz" | grep -q '^\.TH ' || fail "no manual page for $name"
 done
-for name in lumivane lumivane-cli; do
+for name in lumivane lumivane-cli lumivane-webview; do
     [[ " ${programs[*]} " == *" $name "* ]] || fail "bin/ lacks $name: ${programs[*]}"
 done
 cmp "$program/null.gif" "$source_dir/assets/null.gif" || fail "null.gif differs"
@@ -124,6 +124,14 @@ exec_line=$(sed -n 's/^Exec=//p' "$usr/share/applications/org.example.lumivane.L
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$usr/bin/$exec_line" >"$tmp/gui.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$tmp/gui.log" >&2; fail "lumivane ended with status $status"; }
+
+# The installed folder viewer draws a folder of the emulated system without a display.
+"$usr/bin/lumivane-cli" restore >/dev/null || fail "lumivane-cli restore"
+mkdir -p "$tmp/folder" && echo text >"$tmp/folder/note.txt"
+"$usr/bin/lumivane-webview" "$tmp/folder" --png "$tmp/view.png" --select note.txt --info \
+    >"$tmp/view.out" 2>"$tmp/view.err" || { cat "$tmp/view.err" >&2; fail "lumivane-webview --png"; }
+grep -qF '<b>note.txt</b>' "$tmp/view.out" || fail "lumivane-webview --info: $(cat "$tmp/view.out")"
+file "$tmp/view.png" | grep -q 'PNG image data, 800 x 600' || fail "lumivane-webview wrote no 800x600 PNG"
 
 echo "$(basename "$deb"): ${programs[*]}; Depends: $depends"
 echo "lintian: $(grep -c . "$tmp/lintian.log" || true) lines, no error or warning; appstreamcli: $(grep -o 'Validation was successful.*' "$tmp/appstream.log" | paste -sd ' ')"
