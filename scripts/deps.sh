@@ -7,7 +7,7 @@ build_pkgs=(build-essential cmake ninja-build pkg-config ccache
             qt6-base-dev libgl-dev libsqlite3-dev fonts-noto-cjk
             qt6-webengine-dev qt6-webchannel-dev adwaita-icon-theme)
 test_pkgs=(googletest libgtest-dev libgmock-dev libbenchmark-dev nodejs desktop-file-utils file
-           lintian appstream)
+           lintian appstream tzdata)
 wine_pkgs=(g++-mingw-w64-x86-64-posix wine wine64)
 fuzz_pkgs=(clang libclang-rt-14-dev)
 screenshot_pkgs=(xvfb xauth)

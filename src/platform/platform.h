@@ -8,8 +8,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumivane::platform {
+
+/// One entry of a folder as the file system reports it.
+struct FolderItem {
+    std::string name;
+    bool isFolder = false;
+    std::uint64_t size = 0;    ///< bytes; 0 for a folder
+    std::int64_t modified = 0; ///< seconds since 1970-01-01 UTC
+    bool readOnly = false;     ///< the read-only attribute (elsewhere: the owner may not write)
+    bool hidden = false;       ///< the hidden attribute (elsewhere: the name begins with a dot)
+};
 
 /// Registry roots the program uses. Every caller passes the current user's hive.
 enum class RootKey { CurrentUser };
@@ -47,6 +58,9 @@ public:
     virtual Status replaceFile(std::string_view path, std::string_view bytes) = 0;
     /// Reads a whole file; nullopt when it cannot be read.
     virtual std::optional<std::string> readFile(std::string_view path) = 0;
+    /// The entries of a folder, without "." and "..", in no particular order; a failure says
+    /// why the folder cannot be read. An entry that vanishes while it is read is left out.
+    virtual Status listFolder(std::string_view path, std::vector<FolderItem>& items) = 0;
 
     /// The folder that holds the running program, as a Windows path without trailing
     /// separator (unless it is a drive's root, as on Windows).

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <system_error>
+#include <optional>
 #include <utility>
 
 namespace lumivane::webview {
-namespace fs = std::filesystem;
 namespace {
 
 char lower(char c) {
@@ -32,88 +31,100 @@ std::string extensionOf(std::string_view name) {
     return lowerAscii(name.substr(dot + 1));
 }
 
-std::string readError(const std::error_code& ec) {
-    if (ec == std::errc::no_such_file_or_directory)
-        return "フォルダが見つかりません";
-    if (ec == std::errc::not_a_directory)
-        return "フォルダではありません";
-    if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted)
-        return "フォルダを読む権限がありません";
-    return "フォルダを読めません (" + ec.message() + ")";
-}
-
-std::int64_t secondsSinceEpoch(fs::file_time_type time) {
-    const auto system = std::chrono::file_clock::to_sys(time);
-    return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
-}
-
 /// The address an Internet shortcut points to: its "URL=" line.
-std::string shortcutAddress(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    for (int lines = 0; lines < 64 && std::getline(in, line); ++lines) {
+std::string shortcutAddress(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         if (line.size() > 4 && lowerAscii(line.substr(0, 4)) == "url=")
-            return line.substr(4);
+            return std::string(line.substr(4));
     }
     return {};
 }
 
-bool nameBefore(const FolderEntry& a, const FolderEntry& b) {
-    if (a.isFolder != b.isFolder)
-        return a.isFolder;
-    const std::string la = lowerAscii(a.name);
-    const std::string lb = lowerAscii(b.name);
-    return la != lb ? la < lb : a.name < b.name;
+/// A shortcut is a few lines; a file of that name that is not one is not read whole.
+constexpr std::uint64_t kLargestShortcut = 64 * 1024;
+
+/// Folders first, then names without regard to ASCII case, then as they are.
+void sortEntries(std::vector<FolderEntry>& entries) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back((entries[i].isFolder ? "0" : "1") + lowerAscii(entries[i].name), i);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first
+                                  : entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
+}
+
+/// "2026/12/07 11:55" in local time. A folder's files mostly share their quarter hours, and
+/// every zone's offset and change of offset fall on a quarter hour: the local time of a
+/// quarter is looked up once and its minutes counted on.
+std::string localDate(std::int64_t seconds) {
+    struct Quarter {
+        std::int64_t number = INT64_MIN;
+        std::string zone;
+        std::tm local{};
+    };
+    static Quarter last;
+    const std::int64_t number = seconds >= 0 ? seconds / 900 : -((-seconds + 899) / 900);
+    const char* zone = std::getenv("TZ");
+    if (number != last.number || last.zone != (zone ? zone : "")) {
+        const std::time_t start = static_cast<std::time_t>(number * 900);
+        const std::tm* local = std::localtime(&start);
+        if (!local)
+            return {};
+        last = {number, zone ? zone : "", *local};
+    }
+    std::tm local = last.local;
+    local.tm_min += static_cast<int>((seconds - number * 900) / 60);
+    if (local.tm_min > 59) { // an old local mean time, off the quarter hours
+        const std::time_t time = static_cast<std::time_t>(seconds);
+        const std::tm* exact = std::localtime(&time);
+        if (!exact)
+            return {};
+        local = *exact;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+    return text;
 }
 
 } // namespace
 
-FolderListing listFolder(const fs::path& hostFolder, bool withHidden) {
+FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
+                         bool withHidden) {
     FolderListing listing;
-    std::error_code ec;
-    fs::directory_iterator it(hostFolder, ec);
-    if (!ec && !fs::is_directory(hostFolder, ec))
-        ec = std::make_error_code(std::errc::not_a_directory);
-    if (ec) {
-        listing.error = readError(ec);
+    std::vector<platform::FolderItem> items;
+    if (const Status status = platform.listFolder(windowsPath, items); !status) {
+        listing.error = status.message;
         return listing;
     }
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+    std::string folder(windowsPath);
+    if (!folder.empty() && folder.back() != '\\')
+        folder += '\\';
+    listing.entries.reserve(items.size());
+    for (platform::FolderItem& item : items) {
+        if (item.hidden && !withHidden)
+            continue;
         FolderEntry entry;
-        entry.name = it->path().filename().string();
-        entry.hidden = entry.name.starts_with('.');
-        if (entry.hidden && !withHidden)
-            continue;
-        std::error_code statError;
-        const fs::file_status status = it->status(statError);
-        if (statError) {
-            // A link to nothing still has a name to show; an entry that is gone is left out.
-            if (!it->is_symlink(statError))
-                continue;
-            listing.entries.push_back(std::move(entry));
-            continue;
+        static_cast<platform::FolderItem&>(entry) = std::move(item);
+        if (!entry.isFolder && entry.size <= kLargestShortcut && extensionOf(entry.name) == "url") {
+            if (const std::optional<std::string> text = platform.readFile(folder + entry.name))
+                entry.infoTip = shortcutAddress(*text);
         }
-        entry.isFolder = fs::is_directory(status);
-        entry.readOnly = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-        if (!entry.isFolder) {
-            const std::uintmax_t size = it->file_size(statError);
-            entry.size = statError ? 0 : size;
-            if (extensionOf(entry.name) == "url")
-                entry.infoTip = shortcutAddress(it->path());
-        }
-        const fs::file_time_type time = it->last_write_time(statError);
-        if (!statError)
-            entry.modified = secondsSinceEpoch(time);
         listing.entries.push_back(std::move(entry));
     }
-    if (ec) {
-        listing.error = readError(ec);
-        listing.entries.clear();
-        return listing;
-    }
-    std::sort(listing.entries.begin(), listing.entries.end(), nameBefore);
+    sortEntries(listing.entries);
     return listing;
 }
 
@@ -144,16 +155,8 @@ std::string detailOf(const FolderEntry& entry, int column) {
         return entry.isFolder ? std::string() : groupedNumber((entry.size + 1023) / 1024) + " KB";
     case Type:
         return typeName(entry);
-    case Modified: {
-        const std::time_t time = static_cast<std::time_t>(entry.modified);
-        const std::tm* local = std::localtime(&time);
-        if (!local)
-            return {};
-        char text[32];
-        std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d", local->tm_year + 1900,
-                      local->tm_mon + 1, local->tm_mday, local->tm_hour, local->tm_min);
-        return text;
-    }
+    case Modified:
+        return localDate(entry.modified);
     case Attributes: {
         std::string letters;
         if (entry.readOnly)

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,14 +10,8 @@
 namespace lumivane::webview {
 
 /// One entry of a folder as the file list shows it.
-struct FolderEntry {
-    std::string name;
-    bool isFolder = false;
-    std::uint64_t size = 0;    ///< bytes; 0 for a folder
-    std::int64_t modified = 0; ///< seconds since 1970-01-01 UTC
-    bool readOnly = false;     ///< the owner may not write it
-    bool hidden = false;       ///< its name begins with a dot
-    std::string infoTip;       ///< the address of an Internet shortcut (.url), else empty
+struct FolderEntry : platform::FolderItem {
+    std::string infoTip; ///< the address of an Internet shortcut (.url), else empty
 };
 
 /// A folder's entries, folders first, then by name without regard to ASCII case.
@@ -27,9 +22,10 @@ struct FolderListing {
     bool ok() const { return error.empty(); }
 };
 
-/// Reads the folder at a host path. Hidden entries are left out unless asked for; an entry
+/// Reads the folder at a Windows path. Hidden entries are left out unless asked for; an entry
 /// that vanishes while the folder is read is left out too.
-FolderListing listFolder(const std::filesystem::path& hostFolder, bool withHidden = false);
+FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
+                         bool withHidden = false);
 
 /// The details view's columns, numbered as the page asks for them.
 enum Column : int { InfoTip = -1, Name = 0, Size = 1, Type = 2, Modified = 3, Attributes = 4 };

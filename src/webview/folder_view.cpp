@@ -246,11 +246,7 @@ QList<int> FolderView::indicesOf(const QStringList& names) const {
 }
 
 FolderListing FolderView::freshListing() const {
-    if (const std::optional<std::string> host = platform_.hostPath(folder_.toStdString()))
-        return listFolder(*host, showHidden_);
-    FolderListing nowhere;
-    nowhere.error = "このパスはこのシステムにありません";
-    return nowhere;
+    return listFolder(platform_, folder_.toStdString(), showHidden_);
 }
 
 void FolderView::readListing() {
@@ -292,9 +288,10 @@ QString FolderView::configScript() const {
         columns.append(fromUtf8(columnTitle(column)));
     config.insert(QStringLiteral("columns"), columns);
 
+    // The entries are the bulk of a big folder's page: written straight as script text.
     QJsonArray icons;
     QHash<QString, int> iconIndex;
-    QJsonArray entries;
+    std::string entries = "[";
     for (const FolderEntry& entry : listing_.entries) {
         const QString icon = iconName(entry);
         auto found = iconIndex.constFind(icon);
@@ -302,14 +299,18 @@ QString FolderView::configScript() const {
             found = iconIndex.insert(icon, static_cast<int>(icons.size()));
             icons.append(DriveSchemeHandler::iconUrl(icon));
         }
-        entries.append(
-            QJsonArray{fromUtf8(entry.name), fromUtf8(detailOf(entry, Size)),
-                       fromUtf8(detailOf(entry, Type)), fromUtf8(detailOf(entry, Modified)),
-                       fromUtf8(detailOf(entry, Attributes)), fromUtf8(detailOf(entry, InfoTip)),
-                       static_cast<double>(entry.size), entry.isFolder ? 1 : 0, *found});
+        if (entries.size() > 1)
+            entries += ',';
+        entries += '[';
+        for (int column : {Name, Size, Type, Modified, Attributes, InfoTip}) {
+            entries += jsString(detailOf(entry, column));
+            entries += ',';
+        }
+        entries += std::to_string(entry.size) + (entry.isFolder ? ",1," : ",0,") +
+                   std::to_string(*found) + ']';
     }
+    entries += ']';
     config.insert(QStringLiteral("icons"), icons);
-    config.insert(QStringLiteral("entries"), entries);
     if (!listing_.ok())
         config.insert(QStringLiteral("listProblem"),
                       fromUtf8(listing_.error) + QStringLiteral(": ") + folder_);
@@ -328,8 +329,8 @@ QString FolderView::configScript() const {
     static const QString host = readResource(QStringLiteral(":/lumivane/webview/host.js"));
     return QStringLiteral("(function () {\nconst config = ") +
            QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)) +
-           QStringLiteral(";\n") + channel + QStringLiteral("\n") + host +
-           QStringLiteral("\n})();\n");
+           QStringLiteral(";\nconfig.entries = ") + fromUtf8(entries) + QStringLiteral(";\n") +
+           channel + QStringLiteral("\n") + host + QStringLiteral("\n})();\n");
 }
 
 QByteArray FolderView::pageBytes() {

@@ -134,24 +134,6 @@ std::string decodeReferences(std::string_view text) {
     return out;
 }
 
-std::string jsString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == '<') {
-            static constexpr char digits[] = "0123456789abcdef";
-            out += "\\u00";
-            out += digits[(c >> 4) & 15];
-            out += digits[c & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 // --- Styles ---------------------------------------------------------------------------
 
 bool isFontSize(std::string_view token) {
@@ -479,6 +461,24 @@ const std::array<SystemColourName, 28> kSystemColourNames{{
     {"threedshadow", 16},   {"window", 5},           {"windowframe", 6},
     {"windowtext", 8},
 }};
+
+std::string jsString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == '<') {
+            static constexpr char digits[] = "0123456789abcdef";
+            out += "\\u00";
+            out += digits[(c >> 4) & 15];
+            out += digits[c & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
 
 std::string systemColourVariable(std::string_view keyword) {
     return "--lumivane-" + lowerAscii(keyword);

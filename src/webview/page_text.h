@@ -36,6 +36,9 @@ std::string prepareStyle(std::string_view css, bool declarationsOnly);
 /// Text with `&`, `<`, `>`, `"` and `'` written as character references.
 std::string escapeHtml(std::string_view text);
 
+/// Text as a double-quoted script (and JSON) string, safe inside a <script> element.
+std::string jsString(std::string_view text);
+
 /// A CSS system colour name and the Windows system colour index that it stands for.
 struct SystemColourName {
     std::string_view keyword; ///< lower case, as in "buttonface"

@@ -51,6 +51,9 @@ public:
             return *fault;
         return inner_.replaceFile(path, bytes);
     }
+    Status listFolder(std::string_view path, std::vector<platform::FolderItem>& items) override {
+        return inner_.listFolder(path, items);
+    }
     std::optional<std::string> readFile(std::string_view path) override {
         return inner_.readFile(path);
     }

@@ -106,7 +106,8 @@ TEST_F(ViewerCli, AFolderOrTemplateThatCannotBeReadIsToldWithStatusOne) {
     const CliRun noFolder = run({(system.outside() / "nowhere").string(), "--png", png()});
     EXPECT_EQ(noFolder.status, 1);
     EXPECT_NE(noFolder.err.find("フォルダを読めません: Z:"), std::string::npos) << noFolder.err;
-    EXPECT_NE(noFolder.err.find("(フォルダが見つかりません)"), std::string::npos) << noFolder.err;
+    EXPECT_NE(noFolder.err.find("(ファイルまたはフォルダが見つかりません)"), std::string::npos)
+        << noFolder.err;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -317,6 +318,47 @@ std::optional<std::string> EmulatedPlatform::readFile(std::string_view path) {
     if (in.bad())
         return std::nullopt;
     return bytes;
+}
+
+Status EmulatedPlatform::listFolder(std::string_view path, std::vector<FolderItem>& items) {
+    items.clear();
+    const std::optional<fs::path> host = mapped(path);
+    if (!host)
+        return nowhere(path);
+    DIR* folder = ::opendir(host->c_str());
+    if (!folder)
+        return failure(errnoCode(), path);
+    const int fd = ::dirfd(folder);
+    errno = 0;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        FolderItem item;
+        item.name = std::string(name);
+        item.hidden = name.front() == '.';
+        struct stat st {};
+        if (::fstatat(fd, entry->d_name, &st, 0) != 0) {
+            // A link to nothing still has a name to show; an entry that is gone is left out.
+            if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                items.push_back(std::move(item));
+            errno = 0;
+            continue;
+        }
+        item.isFolder = S_ISDIR(st.st_mode);
+        item.size = item.isFolder ? 0 : static_cast<std::uint64_t>(st.st_size);
+        item.modified = static_cast<std::int64_t>(st.st_mtime);
+        item.readOnly = (st.st_mode & S_IWUSR) == 0;
+        items.push_back(std::move(item));
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(folder);
+    if (error != 0) {
+        items.clear();
+        return failure(errnoCode(error), path);
+    }
+    return Status::success();
 }
 
 std::string EmulatedPlatform::programFolder() {

@@ -36,6 +36,7 @@ public:
     Status copyFile(std::string_view from, std::string_view to) override;
     Status replaceFile(std::string_view path, std::string_view bytes) override;
     std::optional<std::string> readFile(std::string_view path) override;
+    Status listFolder(std::string_view path, std::vector<FolderItem>& items) override;
 
     std::string programFolder() override;
     std::optional<std::string> hostPath(std::string_view path) override;

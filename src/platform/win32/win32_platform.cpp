@@ -199,6 +199,52 @@ public:
         }
     }
 
+    Status listFolder(std::string_view path, std::vector<FolderItem>& items) override {
+        items.clear();
+        std::string pattern(path);
+        if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
+            pattern += '\\';
+        pattern += '*';
+        const auto wide = widePath(pattern);
+        if (!wide)
+            return nowhere(path);
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileExW(wide->c_str(), FindExInfoBasic, &found,
+                                               FindExSearchNameMatch, nullptr, 0);
+        if (search == INVALID_HANDLE_VALUE) {
+            // A folder's own "." is always there: nothing found means no such folder.
+            const DWORD error = GetLastError();
+            return Status::failure(
+                win32::reasonText(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error),
+                std::string(path));
+        }
+        do {
+            const std::wstring_view name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            FolderItem item;
+            item.name = fromWide(name);
+            item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            item.readOnly = (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+            item.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+            if (!item.isFolder)
+                item.size = (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+            // FILETIME counts 100 ns from 1601; 11644473600 s lie between 1601 and 1970.
+            const std::uint64_t ticks =
+                (std::uint64_t{found.ftLastWriteTime.dwHighDateTime} << 32) |
+                found.ftLastWriteTime.dwLowDateTime;
+            item.modified = static_cast<std::int64_t>(ticks / 10000000) - 11644473600LL;
+            items.push_back(std::move(item));
+        } while (FindNextFileW(search, &found));
+        const DWORD error = GetLastError();
+        FindClose(search);
+        if (error != ERROR_NO_MORE_FILES) {
+            items.clear();
+            return Status::failure(win32::reasonText(error), std::string(path));
+        }
+        return Status::success();
+    }
+
     std::string programFolder() override {
         std::vector<wchar_t> buffer(MAX_PATH);
         for (;;) {

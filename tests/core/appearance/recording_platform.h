@@ -36,6 +36,9 @@ public:
             return std::nullopt;
         return it->second;
     }
+    Status listFolder(std::string_view path, std::vector<platform::FolderItem>&) override {
+        return Status::failure("no folders here", std::string(path));
+    }
     std::string programFolder() override { return "C:\\Lumivane"; }
     std::optional<std::string> hostPath(std::string_view path) override {
         return std::string(path);

@@ -1,4 +1,5 @@
 // The folder as the file list shows it: order, details, types and sizes.
+#include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
 #include "webview/folder_listing.h"
 
@@ -11,8 +12,27 @@
 namespace {
 
 using namespace lumivane::webview;
+using lumivane::platform::EmulatedPlatform;
 using lumivane::testing::EmulatedRoot;
 namespace fs = std::filesystem;
+
+/// The listing of a host folder, through the emulated system's drive Z:.
+FolderListing listHost(const fs::path& folder, bool withHidden = false) {
+    EmulatedPlatform platform("/nonexistent-root", EmulatedPlatform::Access::ReadOnly);
+    return listFolder(platform, platform.windowsPath(folder.string()), withHidden);
+}
+
+FolderEntry entry(std::string name, bool isFolder, std::uint64_t size = 0,
+                  std::int64_t modified = 0, bool readOnly = false, bool hidden = false) {
+    FolderEntry entry;
+    entry.name = std::move(name);
+    entry.isFolder = isFolder;
+    entry.size = size;
+    entry.modified = modified;
+    entry.readOnly = readOnly;
+    entry.hidden = hidden;
+    return entry;
+}
 
 std::vector<std::string> names(const FolderListing& listing) {
     std::vector<std::string> out;
@@ -30,30 +50,32 @@ TEST(FolderListing, FoldersFirstThenNamesWithoutRegardToCase) {
     fs::create_directory(folder / "Alpha");
     fs::create_symlink(folder / "nowhere", folder / "dangling");
 
-    const FolderListing listing = listFolder(folder);
+    const FolderListing listing = listHost(folder);
     ASSERT_TRUE(listing.ok()) << listing.error;
     EXPECT_EQ(names(listing), (std::vector<std::string>{"Alpha", "zeta", "A.jpg", "B.txt", "b.txt",
                                                         "c.JPG", "dangling"}));
     EXPECT_TRUE(listing.entries[0].isFolder);
-    EXPECT_EQ(names(listFolder(folder, true)).size(), 8u) << "hidden entries when asked for";
+    EXPECT_EQ(names(listHost(folder, true)).size(), 8u) << "hidden entries when asked for";
 }
 
 TEST(FolderListing, ABadFolderSaysWhyInWords) {
     EmulatedRoot temp;
-    EXPECT_EQ(listFolder(temp.outside() / "missing").error, "フォルダが見つかりません");
+    EXPECT_EQ(listHost(temp.outside() / "missing").error, "ファイルまたはフォルダが見つかりません");
     EmulatedRoot::write(temp.outside() / "file", "x");
-    EXPECT_EQ(listFolder(temp.outside() / "file").error, "フォルダではありません");
+    EXPECT_EQ(listHost(temp.outside() / "file").error, "パスの途中がフォルダではありません");
     if (::geteuid() != 0) { // root reads every folder
         fs::create_directory(temp.outside() / "closed");
         ::chmod((temp.outside() / "closed").c_str(), 0);
-        EXPECT_EQ(listFolder(temp.outside() / "closed").error, "フォルダを読む権限がありません");
+        EXPECT_EQ(listHost(temp.outside() / "closed").error, "アクセスが拒否されました");
     }
+    EmulatedPlatform platform("/nonexistent-root", EmulatedPlatform::Access::ReadOnly);
+    EXPECT_EQ(listFolder(platform, "Q:\\").error, "このパスはこのシステムにありません");
 }
 
 TEST(FolderListing, DetailsAsTheColumnsShowThem) {
     ::setenv("TZ", "UTC", 1);
     ::tzset();
-    FolderEntry photo{"Photo.JPG", false, 1025, 1796601600, false, false, ""};
+    const FolderEntry photo = entry("Photo.JPG", false, 1025, 1796601600);
     EXPECT_EQ(detailOf(photo, Name), "Photo.JPG");
     EXPECT_EQ(detailOf(photo, Size), "2 KB");
     EXPECT_EQ(detailOf(photo, Type), "JPEG イメージ");
@@ -61,12 +83,12 @@ TEST(FolderListing, DetailsAsTheColumnsShowThem) {
     EXPECT_EQ(detailOf(photo, Attributes), "A");
     EXPECT_EQ(detailOf(photo, 5), "");
 
-    FolderEntry locked{".cfg", false, 0, 0, true, true, ""};
+    const FolderEntry locked = entry(".cfg", false, 0, 0, true, true);
     EXPECT_EQ(detailOf(locked, Size), "0 KB");
     EXPECT_EQ(detailOf(locked, Attributes), "RHA");
     EXPECT_EQ(typeName(locked), "ファイル");
-    EXPECT_EQ(typeName({"0.lmv"}), "LMV ファイル");
-    FolderEntry folder{"Web", true};
+    EXPECT_EQ(typeName(entry("0.lmv", false)), "LMV ファイル");
+    const FolderEntry folder = entry("Web", true);
     EXPECT_EQ(detailOf(folder, Size), "");
     EXPECT_EQ(detailOf(folder, Attributes), "");
     EXPECT_EQ(typeName(folder), "ファイル フォルダ");
@@ -74,14 +96,39 @@ TEST(FolderListing, DetailsAsTheColumnsShowThem) {
     EXPECT_EQ(columnTitle(Modified), "更新日時");
     EXPECT_EQ(columnTitle(Attributes), "属性");
     EXPECT_EQ(columnTitle(5), "") << "the page's column loop stops here";
-    EXPECT_EQ(detailOf({"big", false, 1234567 * 1024ull}, Size), "1,234,567 KB");
+    EXPECT_EQ(detailOf(entry("big", false, 1234567 * 1024ull), Size), "1,234,567 KB");
+}
+
+TEST(FolderListing, DatesAreLocalTimeInEveryZone) {
+    const char* before = std::getenv("TZ");
+    const std::string saved = before ? before : "";
+    const auto date = [](std::int64_t seconds) {
+        return detailOf(entry("x", false, 0, seconds), Modified);
+    };
+    // 2026-12-07 00:00 UTC, then minutes within and across quarter hours.
+    const std::int64_t midnight = 1796601600;
+    ::setenv("TZ", "Asia/Kathmandu", 1); // +5:45
+    ::tzset();
+    EXPECT_EQ(date(midnight), "2026/12/07 05:45");
+    EXPECT_EQ(date(midnight + 14 * 60 + 59), "2026/12/07 05:59");
+    EXPECT_EQ(date(midnight + 15 * 60), "2026/12/07 06:00");
+    ::setenv("TZ", "Europe/Berlin", 1); // summer time ends 2026-10-25 01:00 UTC
+    ::tzset();
+    EXPECT_EQ(date(1792890000 - 60), "2026/10/25 02:59");
+    EXPECT_EQ(date(1792890000), "2026/10/25 02:00");
+    EXPECT_EQ(date(1792890000 + 7 * 60), "2026/10/25 02:07");
+    if (before)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(FolderListing, AnInternetShortcutsTipIsItsAddress) {
     EmulatedRoot temp;
     EmulatedRoot::write(temp.outside() / "site.url",
                         "[InternetShortcut]\r\nURL=http://example.org/page\r\n");
-    const FolderListing listing = listFolder(temp.outside());
+    const FolderListing listing = listHost(temp.outside());
     ASSERT_EQ(listing.entries.size(), 1u);
     EXPECT_EQ(detailOf(listing.entries[0], InfoTip), "http://example.org/page");
     EXPECT_EQ(typeName(listing.entries[0]), "インターネット ショートカット");

@@ -34,6 +34,9 @@ public:
             return std::nullopt;
         return it->second;
     }
+    Status listFolder(std::string_view path, std::vector<platform::FolderItem>&) override {
+        return Status::failure("no folders here", std::string(path));
+    }
     std::string programFolder() override { return folder; }
     std::optional<std::string> hostPath(std::string_view path) override {
         if (const auto it = hostPaths.find(path); it != hostPaths.end())

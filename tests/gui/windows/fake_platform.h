@@ -22,6 +22,9 @@ public:
         return Status::failure("fake");
     }
     std::optional<std::string> readFile(std::string_view) override { return std::nullopt; }
+    Status listFolder(std::string_view path, std::vector<platform::FolderItem>&) override {
+        return Status::failure("no folders here", std::string(path));
+    }
     std::string programFolder() override { return "Z:\\opt\\lumivane"; }
     std::optional<std::string> hostPath(std::string_view path) override {
         if (path.size() < 3 || (path.substr(0, 3) != "Z:\\" && path.substr(0, 3) != "z:\\"))

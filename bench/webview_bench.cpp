@@ -1,0 +1,160 @@
+// The folder viewer's start: process start to the page laid out (its pictures arrived),
+//  1. for a folder of 10,000 files, as a ratio to the same for a folder of 10 files: the
+//     listing and the file list stand-in must not make a big folder slow (target 1.5);
+//  2. for the folder of 10 files, as a ratio to a bare QWebEngineView program loading the
+//     same folder.htt as a plain page: what the viewer adds to the engine's own start and
+//     load (the folder, the host script, the stand-ins, the pictures) stays small (target 1.5).
+// Each is a child process on the offscreen platform, started once to warm the caches, then
+// `--runs N` times (default 5) in turns; the medians are compared.
+#include "figure.h"
+#include "platform/emulated/emulated_platform.h"
+#include "template/apply.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+long long nowNs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+/// Runs the program with its arguments; the nanoseconds from just before the start to the
+/// time it reports as "laidout", or nullopt.
+std::optional<long long> timeToLayout(std::vector<std::string> args) {
+    int out[2];
+    if (::pipe(out) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    // The engine's start-up chatter is not the benchmark's output.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const long long started = nowNs();
+    pid_t child = 0;
+    const int spawned = ::posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[256];
+    ssize_t got = 0;
+    while ((got = ::read(out[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
+        text.append(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    long long laidOut = 0;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        std::sscanf(text.c_str(), "laidout %lld", &laidOut) != 1)
+        return std::nullopt;
+    return laidOut - started;
+}
+
+double median(std::vector<long long> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+fs::path folderOf(const fs::path& parent, const std::string& name, int files) {
+    const fs::path folder = parent / name;
+    fs::create_directories(folder);
+    for (int i = 0; i < files; ++i)
+        std::ofstream(folder / ("photo" + std::to_string(100000 + i) + ".jpg")) << "jpeg " << i;
+    return folder;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int runs = 5;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--runs")
+            runs = std::max(1, std::atoi(argv[i + 1]));
+
+    const fs::path bin = fs::canonical("/proc/self/exe").parent_path();
+    std::string scratch = (fs::temp_directory_path() / "lumivane-webview-bench-XXXXXX").string();
+    if (!::mkdtemp(scratch.data())) {
+        std::perror("webview_bench");
+        return 1;
+    }
+    const fs::path root = fs::path(scratch) / "root";
+    ::setenv("LUMIVANE_ROOT", root.c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (::geteuid() == 0)
+        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+
+    // The defaults of "変更" with one picture, as a user's system has it.
+    {
+        lumivane::platform::EmulatedPlatform system(root);
+        const fs::path picture = fs::path(scratch) / "picture.bmp";
+        std::ofstream(picture) << "BM";
+        std::string leftImageFolder;
+        lumivane::ApplyTemplate(system, false, {}, 1, leftImageFolder);
+        const std::vector<std::string> stock{system.windowsPath(picture.string())};
+        lumivane::CopyPictureStock(system, leftImageFolder, stock, {});
+    }
+    const std::string page = (root / "drive_c" / "WINDOWS" / "Web" / "folder.htt").string();
+    const std::string few = folderOf(scratch, "few", 10).string();
+    const std::string many = folderOf(scratch, "many", 10000).string();
+    const std::string probe = (bin / "webview_probe").string();
+    const std::string baseline = (bin / "webview_baseline").string();
+
+    std::vector<long long> manyNs, fewNs, bareNs;
+    bool measured = true;
+    for (int i = -1; i < runs && measured; ++i) {
+        const auto a = timeToLayout({probe, many});
+        const auto b = timeToLayout({probe, few});
+        const auto c = timeToLayout({baseline, page});
+        measured = a && b && c;
+        if (measured && i >= 0) {
+            manyNs.push_back(*a);
+            fewNs.push_back(*b);
+            bareNs.push_back(*c);
+        }
+    }
+    std::error_code ignored;
+    fs::remove_all(scratch, ignored);
+    if (!measured) {
+        std::fprintf(stderr, "webview_bench: a program did not report its page laid out\n");
+        return 1;
+    }
+    const double manyMs = median(manyNs) / 1e6;
+    const double fewMs = median(fewNs) / 1e6;
+    const double bareMs = median(bareNs) / 1e6;
+    std::printf("start to page laid out, median of %d: 10,000 files %.1f ms, 10 files %.1f ms, "
+                "bare engine %.1f ms\n",
+                runs, manyMs, fewMs, bareMs);
+    lumivane::bench::printFigure("viewer start: folder of 10,000 files vs 10 files", manyMs, fewMs,
+                                 "ms", 1.5);
+    lumivane::bench::printFigure("viewer start: 10 files vs bare QWebEngineView", fewMs, bareMs,
+                                 "ms", 1.5);
+    return 0;
+}
