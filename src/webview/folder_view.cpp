@@ -199,15 +199,16 @@ FolderView::~FolderView() {
 
 void FolderView::showFolder(const QString& windowsPath, const QStringList& selectNames) {
     folder_ = windowsPath;
-    readListing();
-    selection_ = indicesOf(selectNames);
-    loadPage();
+    show(freshListing(), selectNames);
 }
 
 void FolderView::reloadPage() {
-    const QStringList names = selectedNames();
-    readListing();
-    selection_ = indicesOf(names);
+    show(freshListing(), selectedNames());
+}
+
+void FolderView::show(FolderListing listing, const QStringList& selectNames) {
+    listing_ = std::move(listing);
+    selection_ = indicesOf(selectNames);
     loadPage();
 }
 
@@ -247,10 +248,6 @@ QList<int> FolderView::indicesOf(const QStringList& names) const {
 
 FolderListing FolderView::freshListing() const {
     return listFolder(platform_, folder_.toStdString(), showHidden_);
-}
-
-void FolderView::readListing() {
-    listing_ = freshListing();
 }
 
 void FolderView::loadPage() {
@@ -352,7 +349,7 @@ QByteArray FolderView::pageBytes() {
 }
 
 void FolderView::refreshEntries() {
-    const FolderListing fresh = freshListing();
+    FolderListing fresh = freshListing();
     const auto same = [](const FolderListing& a, const FolderListing& b) {
         if (a.error != b.error || a.entries.size() != b.entries.size())
             return false;
@@ -368,7 +365,7 @@ void FolderView::refreshEntries() {
     if (same(fresh, listing_))
         return;
     // The page's stand-ins hold the entries: lay it out anew with them.
-    reloadPage();
+    show(std::move(fresh), selectedNames());
 }
 
 void FolderView::refreshColours() {

@@ -84,7 +84,8 @@ private:
 
     QByteArray pageBytes();
     FolderListing freshListing() const;
-    void readListing();
+    /// Shows these entries of the current folder with these selected, in a page laid out anew.
+    void show(FolderListing listing, const QStringList& selectNames);
     void loadPage();
     QString configScript() const;
     bool openAddress(const QUrl& url);

@@ -347,10 +347,6 @@ Object.defineProperty(HTMLObjectElement.prototype, "Folder", {
     },
 });
 
-function elementFor(element) {
-    return element.id || element;
-}
-
 // The file list: the folder's entries in a details view, drawing only the rows that show.
 function makeFileList(element) {
     const rowHeight = 18;
@@ -461,7 +457,7 @@ function makeFileList(element) {
         const now = [...selected].sort((a, b) => a - b);
         if (now.length !== before.length || now.some((v, i) => v !== before[i])) {
             tell("selectionChanged", now);
-            raise(elementFor(element), "SelectionChanged");
+            raise(element.id, "SelectionChanged");
         }
     }
 
@@ -668,7 +664,7 @@ function makeThumbnail(element) {
     let wanted = null;
     const ready = () => {
         pendingThumbnails.delete(picture);
-        raise(elementFor(element), "OnThumbnailReady");
+        raise(element.id, "OnThumbnailReady");
     };
     picture.addEventListener("load", () => {
         if (picture.src === wanted) {
@@ -790,9 +786,8 @@ document.addEventListener("DOMContentLoaded", () => {
 window.addEventListener("load", () => {
     // After the page's own load handler (Init) has laid the page out.
     setTimeout(() => {
-        const list = document.querySelector("object[classid]") &&
-            [...document.querySelectorAll("object[classid]")].map(standInOf)
-                .find((standIn) => standIn && standIn.restore);
+        const list = [...document.querySelectorAll("object[classid]")].map(standInOf)
+            .find((standIn) => standIn && standIn.restore);
         if (list && config.selected.length > 0) {
             list.restore(config.selected);
         }

@@ -20,9 +20,6 @@ public:
 
     void setFolder(const QString& windowsPath);
 
-    /// The look as it is stored now: the four colours and the toolbar bitmap's path and file.
-    QString lookFingerprint();
-
 Q_SIGNALS:
     void templateChanged();
     void lookChanged();
@@ -33,6 +30,8 @@ private:
     void settle();
     void rearm();
     QString templateFingerprint() const;
+    /// The look as it is stored now: the four colours and the toolbar bitmap's path and file.
+    QString lookFingerprint();
 
     platform::Platform& platform_;
     QFileSystemWatcher watcher_;
