@@ -3,11 +3,11 @@
 #include "app/fmain_rules.h"
 #include "app/message_label.h"
 #include "app/rgb_browser.h"
-#include "app/twips.h"
 #include "appearance/fcolor.h"
 #include "appearance/toolbar_strip.h"
 #include "stock/picture_strip.h"
 #include "windows/fabout.h"
+#include "windows/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

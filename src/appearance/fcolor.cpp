@@ -4,6 +4,7 @@
 #include "appearance/sample_picture.h"
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
+#include "windows/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,12 +22,8 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-int px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
 template <class W> W* place(W* widget, int left, int top, int width, int height) {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    placeTwips(widget, {left, top, width, height});
     return widget;
 }
 
@@ -34,7 +31,7 @@ template <class W> W* place(W* widget, int left, int top, int width, int height)
 QLabel* caption(QWidget* parent, const QString& content, int left, int top) {
     auto* label = new QLabel(content, parent);
     label->adjustSize();
-    label->move(px(left), px(top));
+    label->move(twipsToPixels(left), twipsToPixels(top));
     return label;
 }
 
@@ -64,7 +61,7 @@ Fcolor::Fcolor(platform::Platform& platform, QWidget* owner) : QDialog(owner), p
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    setFixedSize(px(3735), px(4500));
+    setFixedSize(twipsToPixels(3735), twipsToPixels(4500));
     createControls();
     connect(cmbTarget, &QComboBox::currentIndexChanged, this, &Fcolor::cmbTarget_Click);
     connect(hsRed, &QScrollBar::valueChanged, this, &Fcolor::hsRed_Change);

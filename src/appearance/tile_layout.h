@@ -1,13 +1,12 @@
 #pragma once
 
+#include "windows/twips.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace lumivane {
-
-/// Twips per screen pixel at 96 dots per inch.
-inline constexpr int kTwipsPerPixel = 15;
 
 /// One tile of the toolbar background, in twips relative to its container.
 struct TileRect {

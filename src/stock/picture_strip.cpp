@@ -68,7 +68,7 @@ QImage decode(const QByteArray& bytes, QSize size = {}) {
 }
 
 QSize elementSize() {
-    return windows::twipsRect(0, 0, kThumbnailWidth, kThumbnailHeight).size();
+    return twipsRect<QRect>({0, 0, kThumbnailWidth, kThumbnailHeight}).size();
 }
 
 } // namespace
@@ -301,8 +301,8 @@ void PictureStrip::showPicture(int index) {
 
 void PictureStrip::applyLayout() {
     for (int i = 0; i < stock_.elementCount(); ++i) {
-        windows::placeTwips(c_.thumnail->at(static_cast<size_t>(i)), stock_.elementLeft(i),
-                            kThumbnailTop, kThumbnailWidth, kThumbnailHeight);
+        placeTwips(c_.thumnail->at(static_cast<size_t>(i)),
+                   {stock_.elementLeft(i), kThumbnailTop, kThumbnailWidth, kThumbnailHeight});
     }
 }
 
@@ -335,8 +335,8 @@ void PictureStrip::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
             break;
         }
         QLabel* element = *index == 0 ? c_.thumnail->front() : createElement(*index);
-        windows::placeTwips(element, stock_.elementLeft(*index), kThumbnailTop, kThumbnailWidth,
-                            kThumbnailHeight);
+        placeTwips(element,
+                   {stock_.elementLeft(*index), kThumbnailTop, kThumbnailWidth, kThumbnailHeight});
         element->show();
         if (loadPicture(*index, path)) {
             showPicture(*index);

@@ -1,6 +1,6 @@
 #include "app/fmain.h"
 #include "app/message_label.h"
-#include "app/twips.h"
+#include "windows/twips.h"
 #include "app/ui_look.h"
 #include "fake_browser.h"
 #include "fake_platform.h"
