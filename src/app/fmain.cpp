@@ -6,6 +6,7 @@
 #include "appearance/fcolor.h"
 #include "appearance/toolbar_strip.h"
 #include "stock/picture_strip.h"
+#include "template/option_names.h"
 #include "windows/fabout.h"
 #include "windows/twips.h"
 
@@ -283,7 +284,7 @@ void Fmain::cmdAbout_Click() {
 void Fmain::Form_Load() {
     setOuterHeight(kCollapsedHeight);
     setMessage(QStringLiteral("イメージファイルをドロップしてください。"));
-    for (const std::string& item : sizeListItems()) {
+    for (const std::string& item : sizeItems()) {
         const QString text = QString::fromStdString(item);
         cmbFolderNameSize->addItem(text);
         cmbInfoSize->addItem(text);
