@@ -250,6 +250,10 @@ void Fmain::wireHandlers() {
     connect(cmdAbout, &QPushButton::clicked, this, &Fmain::cmdAbout_Click);
     connect(cmdMake, &QPushButton::clicked, this, &Fmain::cmdMake_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &Fmain::cmdReturn_Click);
+    connect(cmdSetColors, &QPushButton::clicked, this, &Fmain::cmdSetColors_Click);
+    // The picture stock handles the drop frame, the thumbnails and the scroll bar itself, and
+    // the toolbar strip its own drops, double-clicks and help text; both report to the help
+    // line.
     strip_ = new stock::PictureStrip(platform_,
                                      {this, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
                                       lblMessage, cmdMake, cmdReturn, cmdAbout},
@@ -258,8 +262,6 @@ void Fmain::wireHandlers() {
     PToolBarBackImage = new ToolbarStrip(platform_, Picture1);
     PToolBarBackImage->setGeometry(Picture1->contentsRect());
     connect(PToolBarBackImage, &ToolbarStrip::message, this, &Fmain::setMessage);
-    connect(cmdSetColors, &QPushButton::clicked, this, &Fmain::cmdSetColors_Click);
-    // The apply and restore buttons are wired by their own part of the program.
 }
 
 void Fmain::cmdSetColors_Click() {
