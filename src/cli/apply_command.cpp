@@ -8,6 +8,7 @@
 #include "stock/picture_stock.h"
 #include "template/apply.h"
 #include "template/option_names.h"
+#include "template/template_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -133,7 +134,8 @@ int runApply(std::span<const std::string> args) {
         return kExitUsage;
     }
 
-    const std::unique_ptr<platform::Platform> platform = platform::makeSystemPlatform();
+    const std::unique_ptr<platform::Platform> platform =
+        platform::makeSystemPlatform(standardTemplateBytes());
     bool failed = false;
 
     // The pictures are added as a drop adds them.
@@ -188,7 +190,8 @@ int runRestore(std::span<const std::string> args) {
                    "表示されます。");
         return kExitUsage;
     }
-    const std::unique_ptr<platform::Platform> platform = platform::makeSystemPlatform();
+    const std::unique_ptr<platform::Platform> platform =
+        platform::makeSystemPlatform(standardTemplateBytes());
     std::string leftImageFolder;
     const ApplyResult restored = ApplyTemplate(*platform, true, {}, 1, leftImageFolder);
     if (!restored.message.empty())

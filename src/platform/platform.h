@@ -76,7 +76,8 @@ public:
 };
 
 /// The platform of this system: the real Windows calls on Windows, the emulated system
-/// elsewhere (rooted at $LUMIVANE_ROOT, else $XDG_DATA_HOME/lumivane).
-std::unique_ptr<Platform> makeSystemPlatform();
+/// elsewhere (rooted at $LUMIVANE_ROOT, else $XDG_DATA_HOME/lumivane). `standardTemplate` is
+/// the folder.htt that a freshly set-up emulated system starts with; Windows has its own.
+std::unique_ptr<Platform> makeSystemPlatform(std::string standardTemplate);
 
 } // namespace lumivane::platform

@@ -49,8 +49,9 @@ protected:
         input.options = std::move(options);
         input.imageCount = count;
         input.scriptFolder = "C:\\\\WINDOWS\\\\Web\\\\leftimage\\\\";
-        input.programFolder = lumivane::platform::EmulatedPlatform(sys.root())
-                                  .windowsPath(fs::path(LUMIVANE_CLI).parent_path().string());
+        input.programFolder =
+            lumivane::platform::EmulatedPlatform(sys.root(), lumivane::standardTemplateBytes())
+                .windowsPath(fs::path(LUMIVANE_CLI).parent_path().string());
         return lumivane::templateBytes(input);
     }
 
@@ -104,12 +105,14 @@ TEST_F(CliApply, UnreadablePictureIsLeftOutAndTheRestApplied) {
     const CliRun run = cli({"apply", picture("a.jpg", "a"), (sys.outside() / "broken.gif").string(),
                             missing, picture("b.bmp", "b")});
     EXPECT_EQ(run.status, 1);
-    std::string expected = "画像として読み込めないファイルです: " +
-                           lumivane::platform::EmulatedPlatform(sys.root())
-                               .windowsPath((sys.outside() / "broken.gif").string()) +
-                           "\n画像として読み込めないファイルです: " +
-                           lumivane::platform::EmulatedPlatform(sys.root()).windowsPath(missing) +
-                           "\n";
+    std::string expected =
+        "画像として読み込めないファイルです: " +
+        lumivane::platform::EmulatedPlatform(sys.root(), lumivane::standardTemplateBytes())
+            .windowsPath((sys.outside() / "broken.gif").string()) +
+        "\n画像として読み込めないファイルです: " +
+        lumivane::platform::EmulatedPlatform(sys.root(), lumivane::standardTemplateBytes())
+            .windowsPath(missing) +
+        "\n";
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(copy(1), EmulatedRoot::read(sys.outside() / "b.bmp"));
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), expectedTemplate(false, 2));

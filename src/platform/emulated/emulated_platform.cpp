@@ -4,7 +4,6 @@
 #include "platform/emulated/error_text.h"
 #include "platform/emulated/standard_pictures.h"
 #include "platform/emulated/system_colors.h"
-#include "template/template_text.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -101,8 +100,9 @@ fs::path cleanRoot(const fs::path& root) {
 
 } // namespace
 
-EmulatedPlatform::EmulatedPlatform(fs::path root)
-    : root_(cleanRoot(std::move(root))), registry_(root_ / "registry.sqlite3") {}
+EmulatedPlatform::EmulatedPlatform(fs::path root, std::string standardTemplate)
+    : root_(cleanRoot(std::move(root))), standardTemplate_(std::move(standardTemplate)),
+      registry_(root_ / "registry.sqlite3") {}
 
 fs::path EmulatedPlatform::defaultRoot() {
     const auto env = [](const char* name) -> std::string {
@@ -137,11 +137,7 @@ void EmulatedPlatform::ensureSetUp() {
     if (ec)
         return;
 
-    TemplateInput standard;
-    standard.restore = true;
-    standard.scriptFolder = scriptFolder(std::string(windowsDir) + "\\Web\\leftimage");
-    standard.programFolder = programFolder();
-    bool ok = writeSetUpFile(web / "folder.htt", templateBytes(standard)) &&
+    bool ok = writeSetUpFile(web / "folder.htt", standardTemplate_) &&
               writeSetUpFile(web / "wvleft.bmp", emulated::standardLeftBitmap()) &&
               writeSetUpFile(web / "wvline.gif", emulated::standardLineGif());
 
@@ -367,8 +363,9 @@ void EmulatedPlatform::setSysColorListener(SysColorListener listener) {
     listener_ = std::move(listener);
 }
 
-std::unique_ptr<Platform> makeSystemPlatform() {
-    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot());
+std::unique_ptr<Platform> makeSystemPlatform(std::string standardTemplate) {
+    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot(),
+                                              std::move(standardTemplate));
 }
 
 } // namespace lumivane::platform

@@ -14,11 +14,12 @@ namespace lumivane::platform {
 /// at the host's `/` and the current user's registry in `<root>/registry.sqlite3`.
 /// A root that does not exist yet is set up as a fresh system on the first file or registry
 /// operation (never by the constructor or the path conversions); one that exists is left
-/// as it is. Write permission is honoured from the owner's write bit of a file or folder,
-/// so a read-only file is refused as Windows refuses it, whoever runs the program.
+/// as it is. Write permission is honoured from the owner's write bit of a
+/// file or folder, so a read-only file is refused as Windows refuses it, whoever runs the program.
 class EmulatedPlatform : public Platform {
 public:
-    explicit EmulatedPlatform(std::filesystem::path root);
+    /// `standardTemplate`: the bytes of the folder.htt that a fresh system's Web folder holds.
+    EmulatedPlatform(std::filesystem::path root, std::string standardTemplate);
 
     /// The root folder that $LUMIVANE_ROOT names, else $XDG_DATA_HOME/lumivane, else
     /// ~/.local/share/lumivane.
@@ -58,6 +59,7 @@ private:
     void loadColors();
 
     std::filesystem::path root_;
+    std::string standardTemplate_;
     bool setUpChecked_ = false;
     emulated::RegistryDb registry_;
     static constexpr int colorCount = 31;

@@ -11,6 +11,7 @@
 #include <windows.h>
 #else
 #include "platform/emulated/emulated_platform.h"
+#include "template/template_text.h"
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -38,7 +39,8 @@ std::string uniqueName() {
 
 #ifdef _WIN32
 
-PlatformUnderTest::PlatformUnderTest() : platform_(platform::makeSystemPlatform()) {
+PlatformUnderTest::PlatformUnderTest()
+    : platform_(platform::makeSystemPlatform(lumivane::standardTemplateBytes())) {
     char temp[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathA(MAX_PATH, temp);
     std::string folder(temp, length);
@@ -71,7 +73,8 @@ PlatformUnderTest::PlatformUnderTest() {
         throw std::runtime_error("cannot create a temporary folder");
     temporary_ = pattern;
     // The root itself does not exist yet, so the first operation sets up a fresh system.
-    platform_ = std::make_unique<platform::EmulatedPlatform>(temporary_ / "root");
+    platform_ = std::make_unique<platform::EmulatedPlatform>(temporary_ / "root",
+                                                             lumivane::standardTemplateBytes());
     scratch_ = "C:\\" + uniqueName();
     if (!platform_->createFolder(scratch_))
         throw std::runtime_error("cannot create the scratch folder " + scratch_);

@@ -3,6 +3,7 @@
 // afterwards, and the database file is sound.
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
+#include "template/template_text.h"
 
 #include <csignal>
 #include <cstdint>
@@ -50,7 +51,7 @@ bool anythingMovedAside(const fs::path& root) {
 /// A child that writes values `first`, `first`+1, ... and after each write call has returned
 /// tells the parent the number through `report`; it runs until it is killed.
 [[noreturn]] void writeForever(const fs::path& root, int first, int report) {
-    EmulatedPlatform platform(root);
+    EmulatedPlatform platform(root, lumivane::standardTemplateBytes());
     for (int n = first;; ++n) {
         platform.regSetString(RootKey::CurrentUser, kKey, "v" + std::to_string(n), valueText(n));
         platform.regSetString(RootKey::CurrentUser, kKey, "last", std::to_string(n));
@@ -62,7 +63,7 @@ bool anythingMovedAside(const fs::path& root) {
 
 TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
     EmulatedRoot sys;
-    EmulatedPlatform platform(sys.root());
+    EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     platform.regSetString(RootKey::CurrentUser, kKey, "before", "最初の値");
 
     int acknowledged = -1; // the highest value whose write call returned
@@ -109,7 +110,7 @@ TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
 
 TEST(RegistryCrash, TwoProcessesWritingAtOnceLoseNothing) {
     EmulatedRoot sys;
-    EmulatedPlatform platform(sys.root());
+    EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     platform.regSetString(RootKey::CurrentUser, kKey, "before", "最初の値"); // creates the file
     constexpr int kWrites = 60;
 
@@ -124,7 +125,7 @@ TEST(RegistryCrash, TwoProcessesWritingAtOnceLoseNothing) {
             char go = 0;
             if (::read(start[0], &go, 1) != 1)
                 ::_exit(3);
-            EmulatedPlatform own(sys.root());
+            EmulatedPlatform own(sys.root(), lumivane::standardTemplateBytes());
             for (int n = 0; n < kWrites; ++n) {
                 own.regSetString(RootKey::CurrentUser, kKey,
                                  std::string(writer) + std::to_string(n), valueText(n));

@@ -1,10 +1,10 @@
 // Apply and restore end to end on a temporary emulated system.
+#include "support/disk_full_platform.h"
 #include "support/emulated_root.h"
 #include "support/faulty_platform.h"
 #include "template/apply.h"
 #include "template/template_text.h"
 #include "windows/progress_bar.h"
-#include "support/disk_full_platform.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -64,7 +64,7 @@ protected:
     }
 
     EmulatedRoot sys;
-    EmulatedPlatform platform{sys.root()};
+    EmulatedPlatform platform{sys.root(), lumivane::standardTemplateBytes()};
     std::string standard;
     std::string leftImageFolder;
 };

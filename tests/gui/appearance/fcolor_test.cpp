@@ -6,6 +6,7 @@
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
 #include "platform/emulated/emulated_platform.h"
+#include "template/template_text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -274,7 +275,7 @@ TEST(FcolorOnTheEmulatedSystem, AppliedColoursAreInTheRegistryAndTheNextRunStart
     ASSERT_TRUE(tile.save(folder.filePath(QStringLiteral("t.bmp")), "BMP"));
     QWidget owner;
     {
-        platform::EmulatedPlatform system(root);
+        platform::EmulatedPlatform system(root, lumivane::standardTemplateBytes());
         SetToolbarBackBitmap(
             system, system.windowsPath(folder.filePath(QStringLiteral("t.bmp")).toStdString()));
         Fcolor form(system, &owner);
@@ -287,7 +288,7 @@ TEST(FcolorOnTheEmulatedSystem, AppliedColoursAreInTheRegistryAndTheNextRunStart
         QTest::mouseClick(form.cmdChange, Qt::LeftButton);
         EXPECT_EQ(system.sysColor(platform::syscolor::Window), 0x38220Cu);
     }
-    platform::EmulatedPlatform nextRun(root);
+    platform::EmulatedPlatform nextRun(root, lumivane::standardTemplateBytes());
     EXPECT_EQ(nextRun.regGetString(platform::RootKey::CurrentUser, kColorsKey, "Window"),
               "12 34 56");
     EXPECT_EQ(nextRun.sysColor(platform::syscolor::Window), 0x38220Cu);

@@ -5,6 +5,7 @@
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
 #include "support/process_memory.h"
+#include "template/template_text.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -25,7 +26,7 @@ using lumivane::testing::StripFixture;
 TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     constexpr int kCount = 2000;
     EmulatedRoot sys;
-    lumivane::platform::EmulatedPlatform platform(sys.root());
+    lumivane::platform::EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     lumivane::app::Fmain window(platform);
     window.show();
 

@@ -83,7 +83,7 @@ public:
     }
 
     EmulatedRoot sys;
-    lumivane::platform::EmulatedPlatform platform{sys.root()};
+    lumivane::platform::EmulatedPlatform platform{sys.root(), lumivane::standardTemplateBytes()};
     FaultyPlatform faulty{platform};
     lumivane::app::Fmain window{faulty};
     std::string standard;

@@ -1,6 +1,7 @@
 #include "app/fmain.h"
 #include "stock/picture_strip.h"
 #include "strip_fixture.h"
+#include "template/template_text.h"
 #include "windows/fabout.h"
 
 #include <QApplication>
@@ -25,7 +26,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString()};
+    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString(),
+                                        lumivane::standardTemplateBytes()};
     app::Fmain window{platform};
 };
 

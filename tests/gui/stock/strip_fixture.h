@@ -2,6 +2,7 @@
 
 #include "platform/emulated/emulated_platform.h"
 #include "stock/picture_strip.h"
+#include "template/template_text.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -119,7 +120,8 @@ public:
 
     QTemporaryDir dir;
     /// The emulated system, rooted in the test's own folder; dropped files come from Z:.
-    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString()};
+    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString(),
+                                        lumivane::standardTemplateBytes()};
     QWidget window;
     QGroupBox* Frame1;
     QGroupBox* Frame2;

@@ -57,7 +57,7 @@ protected:
     }
 
     EmulatedRoot sys;
-    lumivane::platform::EmulatedPlatform platform{sys.root()};
+    lumivane::platform::EmulatedPlatform platform{sys.root(), lumivane::standardTemplateBytes()};
     lumivane::app::Fmain window{platform};
 };
 
