@@ -123,11 +123,15 @@ void EmulatedPlatform::ensureSetUp() {
         return;
     setUpChecked_ = true;
     std::error_code ec;
-    if (fs::symlink_status(root_, ec).type() != fs::file_type::not_found)
-        return; // a root that exists (or cannot be looked at) is never set up again
+    const fs::file_status existing = fs::symlink_status(root_, ec);
+    // A folder made empty for the purpose (`mktemp -d`) is as fresh as a missing one.
+    const bool emptyFolder = fs::is_directory(existing) && fs::is_empty(root_, ec) && !ec;
+    if (existing.type() != fs::file_type::not_found && !emptyFolder)
+        return; // a root with anything in it (or that cannot be looked at) is never set up again
 
     // Build the fresh system beside the root and rename it into place in one step, so an
-    // interrupted set-up or a second process starting at the same moment leaves no half.
+    // interrupted set-up or a second process starting at the same moment leaves no half. The
+    // rename replaces an empty root folder and fails on one that has meanwhile been filled.
     fs::create_directories(root_.parent_path(), ec);
     fs::path staging = root_;
     staging += ".setup-" + std::to_string(::getpid());
@@ -146,6 +150,8 @@ void EmulatedPlatform::ensureSetUp() {
         colors.emplace_back(color.name, emulated::formatColor(color.classic));
     ok = ok && emulated::RegistryDb(staging / "registry.sqlite3").setStrings(colorsKey, colors);
 
+    if (ok && emptyFolder) // the folder's owner chose who may look into it
+        fs::permissions(staging, fs::status(root_, ec).permissions(), ec);
     if (ok)
         fs::rename(staging, root_, ec);
     if (!ok || ec)

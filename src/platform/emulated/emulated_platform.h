@@ -12,9 +12,9 @@ namespace lumivane::platform {
 
 /// The emulated Windows system: a folder `root` with drive C: at `<root>/drive_c`, drive Z:
 /// at the host's `/` and the current user's registry in `<root>/registry.sqlite3`.
-/// A root that does not exist yet is set up as a fresh system on the first file or registry
-/// operation (never by the constructor or the path conversions); one that exists is left
-/// as it is. Write permission is honoured from the owner's write bit of a
+/// A root that does not exist yet, or an empty folder, is set up as a fresh system on the first
+/// file or registry operation (never by the constructor or the path conversions); one with
+/// anything in it is left as it is. Write permission is honoured from the owner's write bit of a
 /// file or folder, so a read-only file is refused as Windows refuses it, whoever runs the program.
 class EmulatedPlatform : public Platform {
 public:
@@ -52,7 +52,7 @@ protected:
     virtual std::error_code writeBytes(int fd, std::string_view bytes);
 
 private:
-    /// Sets up a root that does not exist yet; runs at most once per instance.
+    /// Sets up a root that does not exist yet or is empty; runs at most once per instance.
     void ensureSetUp();
     /// The host path of a Windows path after set-up, or nullopt.
     std::optional<std::filesystem::path> mapped(std::string_view path);

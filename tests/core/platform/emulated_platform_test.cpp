@@ -88,11 +88,27 @@ TEST_F(Emulated, FirstOperationSetsUpAFreshSystem) {
         EXPECT_EQ(entry.path().filename(), "root") << "no set-up leftovers";
 }
 
-TEST_F(Emulated, AnExistingRootIsNeverSetUpAgain) {
+TEST_F(Emulated, AnEmptyRootFolderIsSetUpAsAFreshOneKeepingItsPermissions) {
+    // As `mktemp -d` leaves it: empty and for its owner only.
     fs::create_directories(root);
+    fs::permissions(root, fs::perms::owner_all);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
+    ASSERT_TRUE(p.folderExists("C:\\WINDOWS\\Web"));
+    EXPECT_EQ(slurp(web() / "folder.htt"), lumivane::standardTemplateBytes());
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Control Panel\\Colors", "Window"),
+              "255 255 255");
+    EXPECT_EQ(fs::status(root).permissions() & fs::perms::all, fs::perms::owner_all);
+    for (const auto& entry : fs::directory_iterator(temporary))
+        EXPECT_EQ(entry.path().filename(), "root") << "no set-up leftovers";
+}
+
+TEST_F(Emulated, ARootWithAnythingInItIsNeverSetUpAgain) {
+    fs::create_directories(root);
+    spill(root / "notes.txt", "mine");
     EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     EXPECT_FALSE(p.folderExists("C:\\WINDOWS\\Web"));
     EXPECT_FALSE(fs::exists(root / "drive_c"));
+    EXPECT_EQ(slurp(root / "notes.txt"), "mine");
 
     EmulatedPlatform first(temporary / "other", lumivane::standardTemplateBytes());
     ASSERT_TRUE(first.folderExists("C:\\WINDOWS\\Web"));
