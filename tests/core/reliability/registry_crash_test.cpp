@@ -26,6 +26,13 @@ std::string valueText(int n) {
     return "値その" + std::to_string(n) + " " + std::string(static_cast<size_t>(n % 7) * 300, 'v');
 }
 
+/// The name of value `n`, "v" and the number.
+std::string valueName(int n) {
+    std::string name = "v";
+    name += std::to_string(n);
+    return name;
+}
+
 /// What SQLite's own check says of the database file; "ok" when it is sound.
 std::string integrity(const fs::path& file) {
     sqlite3* db = nullptr;
@@ -53,7 +60,7 @@ bool anythingMovedAside(const fs::path& root) {
 [[noreturn]] void writeForever(const fs::path& root, int first, int report) {
     EmulatedPlatform platform(root, lumivane::standardTemplateBytes());
     for (int n = first;; ++n) {
-        platform.regSetString(RootKey::CurrentUser, kKey, "v" + std::to_string(n), valueText(n));
+        platform.regSetString(RootKey::CurrentUser, kKey, valueName(n), valueText(n));
         platform.regSetString(RootKey::CurrentUser, kKey, "last", std::to_string(n));
         const std::int32_t done = n;
         if (::write(report, &done, sizeof done) != sizeof done)
@@ -97,8 +104,7 @@ TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
     EXPECT_EQ(integrity(sys.root() / "registry.sqlite3"), "ok");
     EXPECT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, "before"), "最初の値");
     for (int n = 0; n <= acknowledged; ++n)
-        ASSERT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, "v" + std::to_string(n)),
-                  valueText(n))
+        ASSERT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, valueName(n)), valueText(n))
             << "value " << n << " of " << acknowledged;
     EXPECT_GE(std::stoi(platform.regGetString(RootKey::CurrentUser, kKey, "last")), acknowledged);
     EXPECT_FALSE(anythingMovedAside(sys.root()));
