@@ -237,6 +237,29 @@ TEST_F(Emulated, TwoInstancesShareTheRegistryAndWaitForEachOther) {
     EXPECT_EQ(two.regGetString(RootKey::CurrentUser, "K", "Third"), "3");
 }
 
+TEST_F(Emulated, RegistryReadsOnlyTextValuesAsText) {
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
+    p.regSetString(RootKey::CurrentUser, "Other", "Text", "12 34");
+    // Another program's values, stored as Windows stores them: text in UTF-16, a number as
+    // four bytes that would read as "AAA" if taken for text.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((root / "registry.sqlite3").c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "INSERT INTO reg_value VALUES"
+                           " ('OTHER', 'BARE', 'Bare', 1, x'320035003500200030002000'),"
+                           " ('OTHER', 'EXPAND', 'Expand', 2, x'250041002500000078000000'),"
+                           " ('OTHER', 'NUMBER', 'Number', 4, x'41414100'),"
+                           " ('OTHER', 'BYTES', 'Bytes', 3, x'414243')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Text"), "12 34");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Bare"), "255 0 ");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Expand"), "%A%");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Number"), "");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Bytes"), "");
+}
+
 TEST_F(Emulated, StoredColoursFillTheTableAndBadOnesFallBack) {
     {
         EmulatedPlatform setUp(root, lumivane::standardTemplateBytes());
