@@ -6,10 +6,12 @@
 #include "platform/emulated/system_colors.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,16 +58,67 @@ std::error_code checkReplaceable(const fs::path& target) {
     return {};
 }
 
+// Temporary files are named ".{name}.lumivane-XXXXXX" beside the file they replace.
+constexpr std::string_view kTempMark = ".lumivane-";
+// A writer locks its temporary file a moment after creating it; one that nobody has locked
+// nor written to for this long belonged to a process that died before it finished.
+constexpr auto kLeftoverAge = std::chrono::seconds(2);
+
 /// A new, empty temporary file beside `target`; -1 and errno on failure.
 int makeTempBeside(const fs::path& target, fs::path& temp) {
     std::string name = ".";
     name += target.filename().string();
-    name += ".lumivane-XXXXXX";
+    name += kTempMark;
+    name += "XXXXXX";
     std::string pattern = (target.parent_path() / name).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd >= 0)
         temp = pattern;
     return fd;
+}
+
+/// Holds the lock of a temporary file while it is written and renamed into place, through a
+/// descriptor of its own, so the writing descriptor can be closed (and its error seen) first.
+class TempLock {
+public:
+    explicit TempLock(const fs::path& temp) : fd_(::open(temp.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_EX);
+    }
+    ~TempLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TempLock(const TempLock&) = delete;
+    TempLock& operator=(const TempLock&) = delete;
+
+private:
+    int fd_;
+};
+
+/// Whether a temporary file may go: nobody holds its lock and it has not been written lately.
+bool abandoned(const fs::path& temp) {
+    const int fd = ::open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool unlocked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    std::error_code ec;
+    const auto written = fs::last_write_time(temp, ec);
+    return unlocked && !ec && fs::file_time_type::clock::now() - written > kLeftoverAge;
+}
+
+/// Removes the temporary files that writers killed part-way left in a folder.
+void removeLeftovers(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.front() == '.' && name.find(kTempMark) != std::string::npos &&
+            it->is_regular_file(ec) && abandoned(it->path())) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
 }
 
 mode_t fileMode(const fs::path& existing) {
@@ -238,6 +291,7 @@ Status EmulatedPlatform::copyFile(std::string_view from, std::string_view to) {
     const int fd = makeTempBeside(*target, temp);
     if (fd < 0)
         return failure(errnoCode(), to);
+    const TempLock lock(temp);
     ::close(fd);
     fs::copy_file(*source, temp, fs::copy_options::overwrite_existing, ec);
     if (!ec)
@@ -271,11 +325,14 @@ Status EmulatedPlatform::replaceFile(std::string_view path, std::string_view byt
         return nowhere(path);
     if (const std::error_code denied = checkReplaceable(*target))
         return failure(denied, path);
+    // What a writer killed part-way through an earlier replacement left here goes first.
+    removeLeftovers(target->parent_path());
 
     fs::path temp;
     const int fd = makeTempBeside(*target, temp);
     if (fd < 0)
         return failure(errnoCode(), path);
+    const TempLock lock(temp);
     std::error_code ec = writeBytes(fd, bytes);
     if (!ec && ::fchmod(fd, fileMode(*target)) != 0)
         ec = errnoCode();

@@ -7,8 +7,12 @@
 #include "windows/progress_bar.h"
 
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -269,6 +273,39 @@ TEST_F(Apply, TemplateWriteFailingHalfWayKeepsTheOldTemplateWhole) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"folder.htt", "folder.lmv", "leftimage",
                                                "wvleft.bmp", "wvline.gif"}));
+}
+
+TEST_F(Apply, TemporaryFilesOfAKilledWriterGoWithTheNextApplyOrRestore) {
+    const auto file = [&](const std::string& name, std::chrono::seconds age) {
+        const fs::path path = sys.web() / name;
+        EmulatedRoot::write(path, "part of a template");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+        return path;
+    };
+    using std::chrono::seconds;
+    const fs::path killedTemplate = file(".folder.htt.lumivane-Ab12Cd", seconds(60));
+    const fs::path killedBackup = file(".folder.lmv.lumivane-Ef34Gh", seconds(60));
+    // A writer that is still at work holds its file's lock, or has only just made it.
+    const fs::path held = file(".folder.htt.lumivane-Held01", seconds(60));
+    const fs::path young = file(".folder.htt.lumivane-Young1", seconds(0));
+    const fs::path users = file(".folder.htt.mine", seconds(60));
+    const int writer = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+
+    ASSERT_FALSE(ApplyTemplate(platform, true, {}, 1, leftImageFolder).failed);
+    EXPECT_FALSE(fs::exists(killedTemplate));
+    EXPECT_FALSE(fs::exists(killedBackup));
+    EXPECT_TRUE(fs::exists(held));
+    EXPECT_TRUE(fs::exists(young));
+    EXPECT_TRUE(fs::exists(users)) << "not a file of ours";
+
+    ::close(writer);
+    fs::last_write_time(young, fs::file_time_type::clock::now() - seconds(60));
+    ASSERT_FALSE(make(platform, {picture("a.jpg", "a")}).failed);
+    EXPECT_FALSE(fs::exists(held));
+    EXPECT_FALSE(fs::exists(young));
+    EXPECT_TRUE(fs::exists(users));
 }
 
 } // namespace
