@@ -14,8 +14,10 @@ namespace lumivane::platform {
 /// at the host's `/` and the current user's registry in `<root>/registry.sqlite3`.
 /// A root that does not exist yet, or an empty folder, is set up as a fresh system on the first
 /// file or registry operation (never by the constructor or the path conversions); one with
-/// anything in it is left as it is. Write permission is honoured from the owner's write bit of a
-/// file or folder, so a read-only file is refused as Windows refuses it, whoever runs the program.
+/// anything in it is left as it is. Write permission is honoured from the owner's write bit of
+/// a file or folder, so a read-only file is refused as Windows refuses it, whoever runs the
+/// program. Files are replaced through a locked temporary file beside them; a replacement
+/// removes the temporary files in its folder that writers killed part-way left behind.
 class EmulatedPlatform : public Platform {
 public:
     /// `standardTemplate`: the bytes of the folder.htt that a fresh system's Web folder holds.
