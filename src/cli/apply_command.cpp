@@ -170,7 +170,7 @@ int runApply(std::span<const std::string> args) {
     const ApplyResult applied =
         ApplyTemplate(*platform, false, options, static_cast<int>(stock.size()), leftImageFolder);
     if (!applied.message.empty())
-        tell(applied.message);
+        tell(applied.wholeMessage());
     if (applied.failed)
         return kExitFailed;
 
@@ -178,7 +178,7 @@ int runApply(std::span<const std::string> args) {
     const ApplyResult copied = CopyPictureStock(
         *platform, leftImageFolder, stock, [&](int done, int total) { progress(done, total); });
     if (!copied.message.empty())
-        tell(copied.message);
+        tell(copied.wholeMessage());
     return copied.failed || failed ? kExitFailed : kExitOk;
 }
 
@@ -195,7 +195,7 @@ int runRestore(std::span<const std::string> args) {
     std::string leftImageFolder;
     const ApplyResult restored = ApplyTemplate(*platform, true, {}, 1, leftImageFolder);
     if (!restored.message.empty())
-        tell(restored.message);
+        tell(restored.wholeMessage());
     return restored.failed ? kExitFailed : kExitOk;
 }
 

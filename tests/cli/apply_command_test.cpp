@@ -150,8 +150,8 @@ TEST_F(CliApply, FailuresAreReportedWithStatusOne) {
     ::chmod((sys.web() / "folder.htt").c_str(), 0444);
     CliRun run = cli({"apply", a});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "テンプレートを書き込めませんでした（C:\\WINDOWS\\Web\\folder.htt）。"
-                       "元のテンプレートはそのままです。\nアクセスが拒否されました。\n");
+    EXPECT_EQ(run.out, "テンプレート「C:\\WINDOWS\\Web\\folder.htt」を書き込めませんでした。\n"
+                       "アクセスが拒否されました。元のテンプレートはそのままです。\n");
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage" / "0.lmv"));
 
     fs::permissions(sys.web() / "folder.htt", fs::perms::owner_write, fs::perm_options::add);

@@ -273,7 +273,7 @@ TEST(DiskFull, PictureCopyThatDoesNotFitKeepsTheOldCopyWhole) {
         EmulatedPlatform own(s.sys.root(), lumivane::standardTemplateBytes());
         std::string folder = "C:\\WINDOWS\\Web\\leftimage";
         const ApplyResult result = CopyPictureStock(own, folder, stock, nullptr);
-        return result.failed && result.message.starts_with("2枚中2枚目") ? 0 : 1;
+        return result.failed && result.message.starts_with("2枚目の画像を「1.lmv」に") ? 0 : 1;
     });
     EXPECT_EQ(code, 0) << "the failed copy is named";
     EXPECT_EQ(s.read("leftimage/0.lmv"), "\xFF\xD8 small");

@@ -109,7 +109,7 @@ TEST_F(ApplyRoad, PictureGoneSinceTheDropIsReportedAndTheWindowRecovers) {
     fs::remove(files[1].toStdString());
     QTest::mouseClick(window.cmdMake, Qt::LeftButton);
     EXPECT_TRUE(window.lblMessage->text().startsWith(
-        QStringLiteral("2枚中2枚目の画像をコピーできませんでした（")))
+        QStringLiteral("2枚目の画像「1.bmp」をコピーできませんでした。\r\n")))
         << window.lblMessage->text().toStdString();
     EXPECT_TRUE(fs::exists(sys.web() / "leftimage" / "0.lmv"));
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage" / "1.lmv"));
