@@ -41,8 +41,7 @@ TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     QStringList files;
     qint64 totalBytes = 0;
     for (int i = 0; i < kCount; ++i) {
-        files << QString::fromStdString(
-            (sys.outside() / ("p" + std::to_string(i) + ".jpg")).string());
+        files << QString::fromStdString(sys.outside().string()) + QStringLiteral("/p%1.jpg").arg(i);
         QFile out(files.last());
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(jpeg);
