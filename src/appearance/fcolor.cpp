@@ -1,9 +1,9 @@
 #include "appearance/fcolor.h"
 
-#include "app/message_label.h"
 #include "appearance/sample_picture.h"
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
+#include "windows/help_line.h"
 #include "windows/twips.h"
 
 #include <QComboBox>
@@ -161,10 +161,7 @@ void Fcolor::createControls() {
     imgIcon->setPixmap(icon.pixmap(imgIcon->size()));
     lblIconString = caption(picExample, QStringLiteral("lumi.exe"), 2580, 1980);
 
-    // The longest help text takes three lines of the box.
-    auto* message = place(new app::MessageLabel(this), 0, 3840, 3735, 615);
-    message->setLinesToFit(3);
-    lblMessage = message;
+    lblMessage = place(new windows::HelpLine(this), 0, 3840, 3735, 615);
 }
 
 void Fcolor::cmbTarget_Click() {

@@ -24,6 +24,12 @@ inline constexpr int BtnFace = 15;
 inline constexpr int BtnText = 18;
 } // namespace syscolor
 
+/// The last part of a Windows path: the file's or folder's own name.
+constexpr std::string_view fileName(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 /// Every call the program makes to the operating system. Paths are Windows paths in
 /// UTF-8 (`C:\WINDOWS\Web\folder.htt`); on Windows they are the real thing, elsewhere the
 /// emulated system maps them to host paths. Colours are Windows COLORREF values

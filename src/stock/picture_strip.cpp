@@ -244,8 +244,8 @@ void PictureStrip::startDrag(int index, const QPoint& hotSpot) {
     drag->exec(Qt::MoveAction);
 }
 
-void PictureStrip::setMessage(const QString& text) {
-    c_.lblMessage->setText(text);
+void PictureStrip::setMessage(const QString& text, const QString& whole) {
+    Q_EMIT message(text, whole);
 }
 
 QLabel* PictureStrip::createElement(int index) {
@@ -345,8 +345,9 @@ void PictureStrip::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
             // List and strip stay in step: the entry and its element go again.
             destroyElement(*index);
             stock_.takeBackLast();
-            setMessage(QStringLiteral("画像として読み込めないファイルです: ") +
-                       QString::fromStdString(path));
+            const QString unreadable = QStringLiteral("画像として読み込めないファイルです: ");
+            setMessage(unreadable + QString::fromUtf8(platform::fileName(path)),
+                       unreadable + QString::fromStdString(path));
         }
         graph->setProgress(k + 1, total);
         QCoreApplication::processEvents();

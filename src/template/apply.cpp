@@ -24,17 +24,12 @@ ApplyResult failure(std::string_view what, const Status& status, std::string_vie
 
     ApplyResult result;
     result.failed = true;
-    result.message = naming(fileName(status.path)) + reason;
+    result.message = naming(platform::fileName(status.path)) + reason;
     result.whole = naming(status.path) + reason;
     return result;
 }
 
 } // namespace
-
-std::string_view fileName(std::string_view path) {
-    const std::size_t separator = path.find_last_of("\\/");
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
 
 WebPaths webPaths(std::string_view windows) {
     WebPaths paths;

@@ -42,9 +42,6 @@ struct ApplyResult {
     const std::string& wholeMessage() const { return whole.empty() ? message : whole; }
 };
 
-/// The last part of a Windows path: the file's or folder's own name.
-std::string_view fileName(std::string_view path);
-
 /// Writes the folder template: finds the Web folder, creates the picture folder when
 /// missing, makes the one-time backup while none exists (skipped when there is no template
 /// to back up) and replaces folder.htt whole with the template text for `restore`,

@@ -1,10 +1,10 @@
 #include "app/fmain.h"
-#include "app/message_label.h"
-#include "windows/twips.h"
 #include "app/ui_look.h"
 #include "fake_browser.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
+#include "windows/help_line.h"
+#include "windows/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -226,7 +226,7 @@ TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
         for (QCheckBox* box : window.findChildren<QCheckBox*>())
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->objectName().toStdString();
         for (QLabel* label : window.findChildren<QLabel*>()) {
-            if (label == window.lblMessage || label->text().isEmpty())
+            if (label->text().isEmpty())
                 continue;
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
                       label->contentsRect().width())
@@ -235,20 +235,6 @@ TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
         for (QPushButton* button : window.findChildren<QPushButton*>())
             EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
                 << button->objectName().toStdString();
-
-        // The help line holds its longest text, two lines, and keeps a text's own break.
-        auto* line = qobject_cast<MessageLabel*>(window.lblMessage);
-        ASSERT_NE(line, nullptr);
-        window.setMessage(QStringLiteral("最後に「変更」を押すと設定が反映されます。"
-                                         "復元を押すとウインドウズの初期設定に復元されます。"));
-        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
-        EXPECT_LE(line->textHeight(), line->contentsRect().height());
-        window.setMessage(QStringLiteral("フォルダがありません。"));
-        EXPECT_EQ(line->textHeight(), line->linePitch());
-        window.setMessage(QStringLiteral("Web\nフォルダがありません。"));
-        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
-        window.setMessage(QStringLiteral("一行目\r\n二行目"));
-        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
     }
     QApplication::setFont(previousFont);
     QApplication::setStyle(previousStyle);

@@ -7,6 +7,7 @@
 #include "support/faulty_platform.h"
 #include "template/template_text.h"
 #include "windows/fgraph.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 #include "strip_fixture.h"
 #include "template/template_text.h"
 #include "windows/fabout.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QTest>

@@ -49,8 +49,13 @@ public:
         strip = std::make_unique<stock::PictureStrip>(
             platform,
             stock::StripControls{&window, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
-                                 lblMessage, cmdMake, cmdReturn, cmdAbout},
+                                 cmdMake, cmdReturn, cmdAbout},
             nullptr, capacity);
+        QObject::connect(strip.get(), &stock::PictureStrip::message,
+                         [this](const QString& text, const QString& whole) {
+                             lblMessage->setText(text);
+                             messageWhole = whole;
+                         });
         window.show();
     }
 
@@ -128,7 +133,8 @@ public:
     std::vector<QLabel*> thumnail;
     QScrollBar* ListScroll;
     QListWidget* lstImagePath;
-    QLabel* lblMessage;
+    QLabel* lblMessage;   ///< shows the stock's messages
+    QString messageWhole; ///< the fuller form of the last message, for the tooltip
     QPushButton* cmdAbout;
     QPushButton* cmdMake;
     QPushButton* cmdReturn;

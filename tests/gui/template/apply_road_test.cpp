@@ -4,6 +4,7 @@
 #include "support/emulated_root.h"
 #include "template/template_text.h"
 #include "windows/fgraph.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
