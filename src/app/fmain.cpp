@@ -261,6 +261,7 @@ void Fmain::wireHandlers() {
     connect(strip_, &stock::PictureStrip::message, this, &Fmain::setMessage);
     // The toolbar strip fills Picture1 inside its border and clips the tiles there.
     PToolBarBackImage = new ToolbarStrip(platform_, Picture1);
+    PToolBarBackImage->setObjectName(QStringLiteral("PToolBarBackImage(0)"));
     PToolBarBackImage->setGeometry(Picture1->contentsRect());
     connect(PToolBarBackImage, &ToolbarStrip::message, this,
             [this](const QString& text) { setMessage(text); });

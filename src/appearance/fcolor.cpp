@@ -59,6 +59,7 @@ void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 } // namespace
 
 Fcolor::Fcolor(platform::Platform& platform, QWidget* owner) : QDialog(owner), platform_(platform) {
+    setObjectName(QStringLiteral("Fcolor"));
     setWindowTitle(QStringLiteral("色チェンジ"));
     // A tool window: small title bar with a close box, no minimise or maximise box.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
