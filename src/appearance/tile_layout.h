@@ -9,13 +9,7 @@
 namespace lumivane {
 
 /// One tile of the toolbar background, in twips relative to its container.
-struct TileRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const TileRect&, const TileRect&) = default;
-};
+using TileRect = Twips;
 
 /// Where the tiles of a picture of tileWidth × tileHeight twips go in a container of
 /// containerWidth × containerHeight twips, in the order they are placed: element 0 at 0, 0,
