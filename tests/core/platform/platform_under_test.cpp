@@ -1,5 +1,7 @@
 #include "platform_under_test.h"
 
+#include "template/template_text.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -11,7 +13,6 @@
 #include <windows.h>
 #else
 #include "platform/emulated/emulated_platform.h"
-#include "template/template_text.h"
 
 #include <cstdlib>
 #include <sys/stat.h>
