@@ -6,6 +6,7 @@
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "template/apply.h"
+#include "template/template_text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
         hostFiles.push_back(file.string());
     }
 
-    lumivane::platform::EmulatedPlatform platform(work / "root");
+    lumivane::platform::EmulatedPlatform platform(work / "root", lumivane::standardTemplateBytes());
     std::vector<std::string> stock;
     for (const std::string& file : hostFiles)
         stock.push_back(platform.windowsPath(file));

@@ -8,6 +8,7 @@
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "support/process_memory.h"
+#include "template/template_text.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -133,7 +134,8 @@ int main(int argc, char** argv) {
     const qint64 baseline1 = baselineNs(paths);
 
     lumivane::platform::EmulatedPlatform platform(
-        QDir(temporary.path()).filePath(QStringLiteral("root")).toStdString());
+        QDir(temporary.path()).filePath(QStringLiteral("root")).toStdString(),
+        lumivane::standardTemplateBytes());
     lumivane::app::Fmain window(platform);
     window.show();
     QCoreApplication::processEvents();

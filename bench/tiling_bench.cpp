@@ -6,6 +6,7 @@
 #include "appearance/toolbar_strip.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
+#include "template/template_text.h"
 
 #include <QApplication>
 #include <QImage>
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
     Setup s;
     setup = &s;
     s.platform = std::make_unique<lumivane::platform::EmulatedPlatform>(
-        std::filesystem::path(s.folder.path().toStdString()) / "root");
+        std::filesystem::path(s.folder.path().toStdString()) / "root",
+        lumivane::standardTemplateBytes());
     for (int side : {1, 16}) {
         QImage image(side, side, QImage::Format_RGB32);
         image.fill(QColor(40 * side % 256, 90, 160));

@@ -3,6 +3,7 @@
 #include "fuzz_input.h"
 #include "platform/emulated/emulated_platform.h"
 #include "platform/utf8.h"
+#include "template/template_text.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,7 +21,8 @@ Platform& platformUnderTest() {
             std::abort();
         static const std::filesystem::path folder = pattern;
         std::atexit([] { std::filesystem::remove_all(folder); });
-        return std::make_unique<EmulatedPlatform>(folder / "root");
+        return std::make_unique<EmulatedPlatform>(folder / "root",
+                                                  lumivane::standardTemplateBytes());
     }();
     return *platform;
 }
@@ -29,8 +31,8 @@ Platform& platformUnderTest() {
 bool plainText(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const Utf8Char c = decodeUtf8(text, i);
-        if (c.codePoint == 0 || (c.codePoint == 0xFFFD && c.length == 1 &&
-                                 text.compare(i, 3, "\xEF\xBF\xBD") != 0))
+        if (c.codePoint == 0 ||
+            (c.codePoint == 0xFFFD && c.length == 1 && text.compare(i, 3, "\xEF\xBF\xBD") != 0))
             return false;
         i += c.length;
     }

@@ -1,13 +1,14 @@
 #include "app/fmain.h"
 
 #include "app/fmain_rules.h"
-#include "app/message_label.h"
 #include "app/rgb_browser.h"
-#include "app/twips.h"
 #include "appearance/fcolor.h"
 #include "appearance/toolbar_strip.h"
 #include "stock/picture_strip.h"
+#include "template/option_names.h"
 #include "windows/fabout.h"
+#include "windows/help_line.h"
+#include "windows/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -132,8 +133,8 @@ void Fmain::createWindowControls() {
                   QStringLiteral("背景画像の高さを常に100%にする"), {1200, 2160, 4755, 195});
     chkReload = makeCheck(this, QStringLiteral("chkReload"), QStringLiteral("クリック再描画"),
                           {4440, 2160, 1515, 195});
-    lblMessage = makeCaptioned<MessageLabel>(this, QStringLiteral("lblMessage"),
-                                             QStringLiteral("Label1"), {1380, 2400, 4575, 435});
+    lblMessage = makeCaptioned<windows::HelpLine>(
+        this, QStringLiteral("lblMessage"), QStringLiteral("Label1"), {1380, 2400, 4575, 435});
     cmdAbout = makeCaptioned<QPushButton>(this, QStringLiteral("cmdAbout"),
                                           QStringLiteral("あばうと"), {6060, 1800, 1155, 315});
     cmdMake = makeCaptioned<QPushButton>(this, QStringLiteral("cmdMake"), QStringLiteral("変更"),
@@ -249,16 +250,21 @@ void Fmain::wireHandlers() {
     connect(cmdAbout, &QPushButton::clicked, this, &Fmain::cmdAbout_Click);
     connect(cmdMake, &QPushButton::clicked, this, &Fmain::cmdMake_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &Fmain::cmdReturn_Click);
-    strip_ = new stock::PictureStrip(platform_,
-                                     {this, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
-                                      lblMessage, cmdMake, cmdReturn, cmdAbout},
-                                     this);
+    connect(cmdSetColors, &QPushButton::clicked, this, &Fmain::cmdSetColors_Click);
+    // The picture stock handles the drop frame, the thumbnails and the scroll bar itself, and
+    // the toolbar strip its own drops, double-clicks and help text; both report to the help
+    // line.
+    strip_ = new stock::PictureStrip(
+        platform_,
+        {this, Frame1, Frame2, &thumnail, ListScroll, lstImagePath, cmdMake, cmdReturn, cmdAbout},
+        this);
+    connect(strip_, &stock::PictureStrip::message, this, &Fmain::setMessage);
     // The toolbar strip fills Picture1 inside its border and clips the tiles there.
     PToolBarBackImage = new ToolbarStrip(platform_, Picture1);
+    PToolBarBackImage->setObjectName(QStringLiteral("PToolBarBackImage(0)"));
     PToolBarBackImage->setGeometry(Picture1->contentsRect());
-    connect(PToolBarBackImage, &ToolbarStrip::message, this, &Fmain::setMessage);
-    connect(cmdSetColors, &QPushButton::clicked, this, &Fmain::cmdSetColors_Click);
-    // The apply and restore buttons are wired by their own part of the program.
+    connect(PToolBarBackImage, &ToolbarStrip::message, this,
+            [this](const QString& text) { setMessage(text); });
 }
 
 void Fmain::cmdSetColors_Click() {
@@ -283,7 +289,7 @@ void Fmain::cmdAbout_Click() {
 void Fmain::Form_Load() {
     setOuterHeight(kCollapsedHeight);
     setMessage(QStringLiteral("イメージファイルをドロップしてください。"));
-    for (const std::string& item : sizeListItems()) {
+    for (const std::string& item : sizeItems()) {
         const QString text = QString::fromStdString(item);
         cmbFolderNameSize->addItem(text);
         cmbInfoSize->addItem(text);
@@ -311,8 +317,8 @@ void Fmain::cmdDetail_Click() {
     setOuterHeight(target);
 }
 
-void Fmain::setMessage(const QString& text) {
-    lblMessage->setText(text);
+void Fmain::setMessage(const QString& text, const QString& whole) {
+    lblMessage->setText(text, whole);
 }
 
 TemplateOptions Fmain::options() const {

@@ -29,6 +29,9 @@ class PictureStrip;
 namespace lumivane {
 class ToolbarStrip;
 }
+namespace lumivane::windows {
+class HelpLine;
+}
 
 namespace lumivane::app {
 
@@ -46,8 +49,9 @@ public:
     /// The option model, read off the controls at this moment.
     TemplateOptions options() const;
 
-    /// Replaces the help line's text; every message of the program goes here.
-    void setMessage(const QString& text);
+    /// Replaces the help line's text; every message of the program goes here. `whole` is a
+    /// fuller form for the tooltip, such as the text with a file's whole path.
+    void setMessage(const QString& text, const QString& whole = {});
 
     /// Gives a control a help text that the pointer puts on the help line; for a control
     /// with controls inside it, only over its own background.
@@ -88,7 +92,7 @@ public:
     QCheckBox* chkFitImageWidth = nullptr;
     QCheckBox* chkFitImageHeight = nullptr;
     QCheckBox* chkReload = nullptr;
-    QLabel* lblMessage = nullptr;
+    windows::HelpLine* lblMessage = nullptr;
     QPushButton* cmdAbout = nullptr;
     QPushButton* cmdMake = nullptr;
     QPushButton* cmdReturn = nullptr;
@@ -117,7 +121,7 @@ public:
     std::array<QLabel*, 3> Label5{};
     QGroupBox* Frame4 = nullptr;
     QLabel* Label7 = nullptr;
-    QFrame* Picture1 = nullptr; ///< holds the toolbar background strip
+    QFrame* Picture1 = nullptr;                ///< holds the toolbar background strip
     ToolbarStrip* PToolBarBackImage = nullptr; ///< the strip's tiles, inside Picture1
 
     // --- Inside Frame4 ------------------------------------------------------------------

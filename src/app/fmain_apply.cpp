@@ -23,7 +23,7 @@ bool Fmain::ApplyTemplate(bool restore) {
         lumivane::ApplyTemplate(platform_, restore, options(), imageCount(), folder);
     leftImageFolder = QString::fromStdString(folder);
     if (!result.message.empty())
-        setMessage(QString::fromStdString(result.message));
+        setMessage(QString::fromStdString(result.message), QString::fromStdString(result.whole));
     // After a failure the copies are skipped: they could not succeed without the Web folder,
     // and would not match the template that stayed in place.
     return !result.failed;
@@ -46,7 +46,7 @@ void Fmain::CopyPictureStock() {
     cmdMake->setEnabled(true);
     cmdReturn->setEnabled(true);
     if (!result.message.empty())
-        setMessage(QString::fromStdString(result.message));
+        setMessage(QString::fromStdString(result.message), QString::fromStdString(result.whole));
 }
 
 } // namespace lumivane::app

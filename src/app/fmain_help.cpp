@@ -1,6 +1,5 @@
 // The help line: pointing at a control puts its text on lblMessage, where it stays.
 #include "app/fmain.h"
-#include "appearance/toolbar_strip.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -51,9 +50,6 @@ void Fmain::setupHelpTexts() {
     setHelpText(cmdTovraMode, QStringLiteral("作者のお勧めの設定にします。"));
     setHelpText(cmdMake, QStringLiteral("設定を反映させます。"));
     setHelpText(cmdReturn, QStringLiteral("デフォルトに復元します。"));
-    setHelpText(PToolBarBackImage,
-                QStringLiteral("BMPファイルをドロップすると、ツールバーの背景画像を設定できます。"
-                               "ダブルクリックで背景画像をクリアします。"));
 
     static const std::array<QString, 4> kSetLinkHelp{
         QStringLiteral("フォルダ名の色を設定"), QStringLiteral("詳細情報のの色を設定"),

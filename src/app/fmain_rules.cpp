@@ -2,14 +2,6 @@
 
 namespace lumivane::app {
 
-std::vector<std::string> sizeListItems() {
-    std::vector<std::string> items;
-    items.reserve(31);
-    for (int k = 0; k <= 30; ++k)
-        items.push_back(std::to_string(2 * k + 4) + "pt");
-    return items;
-}
-
 namespace {
 
 // One bracket of the pattern: the ranges a-z and A-Z and the comma. Bytes of a multi-byte

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace lumivane::app {
 
@@ -17,9 +15,6 @@ inline constexpr int kTitleAndBorderTwips = 375;
 constexpr int detailToggleTarget(int measuredOuterHeight) {
     return measuredOuterHeight >= 5000 ? kCollapsedHeight : kExpandedHeight;
 }
-
-/// The 31 items of the three size lists: "4pt", "6pt", ..., "64pt".
-std::vector<std::string> sizeListItems();
 
 /// Whether a browser status text names a chosen colour: it matches the wildcard pattern
 /// "[a-z,A-Z]*[a-z,A-Z]", that is at least two characters whose first and last are an ASCII

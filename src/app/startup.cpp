@@ -2,6 +2,7 @@
 
 #include "app/ui_look.h"
 #include "appearance/system_palette.h"
+#include "template/template_text.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,7 +13,7 @@ StartedProgram startProgram() {
     QApplication::setStyle(makeUiStyle());
     QApplication::setFont(uiFont());
     StartedProgram program;
-    program.platform = platform::makeSystemPlatform();
+    program.platform = platform::makeSystemPlatform(standardTemplateBytes());
     // The windows show the system colours and follow every change the program makes.
     FollowSystemColors(*program.platform);
     program.window = std::make_unique<Fmain>(*program.platform);

@@ -1,9 +1,10 @@
 #include "appearance/fcolor.h"
 
-#include "app/message_label.h"
 #include "appearance/sample_picture.h"
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
+#include "windows/help_line.h"
+#include "windows/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,20 +22,19 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-int px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-template <class W> W* place(W* widget, int left, int top, int width, int height) {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+/// Names a control as the program knows it and places it at a twip rectangle.
+template <class W> W* place(W* widget, const char* name, Twips r) {
+    widget->setObjectName(QLatin1String(name));
+    placeTwips(widget, r);
     return widget;
 }
 
 /// A label that takes the size of its text, as the small captions do.
-QLabel* caption(QWidget* parent, const QString& content, int left, int top) {
+QLabel* caption(QWidget* parent, const QString& name, const QString& content, int left, int top) {
     auto* label = new QLabel(content, parent);
+    label->setObjectName(name);
     label->adjustSize();
-    label->move(px(left), px(top));
+    label->move(twipsToPixels(left), twipsToPixels(top));
     return label;
 }
 
@@ -59,12 +59,13 @@ void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 } // namespace
 
 Fcolor::Fcolor(platform::Platform& platform, QWidget* owner) : QDialog(owner), platform_(platform) {
+    setObjectName(QStringLiteral("Fcolor"));
     setWindowTitle(QStringLiteral("色チェンジ"));
     // A tool window: small title bar with a close box, no minimise or maximise box.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    setFixedSize(px(3735), px(4500));
+    setFixedSize(twipsToPixels(3735), twipsToPixels(4500));
     createControls();
     connect(cmbTarget, &QComboBox::currentIndexChanged, this, &Fcolor::cmbTarget_Click);
     connect(hsRed, &QScrollBar::valueChanged, this, &Fcolor::hsRed_Change);
@@ -91,12 +92,12 @@ Fcolor::Fcolor(platform::Platform& platform, QWidget* owner) : QDialog(owner), p
 }
 
 void Fcolor::createControls() {
-    Label1 = caption(this, QStringLiteral("R"), 60, 120);
-    hsRed = place(new QScrollBar(Qt::Horizontal, this), 300, 60, 2475, 255);
-    Label2 = caption(this, QStringLiteral("G"), 60, 420);
-    hsGreen = place(new QScrollBar(Qt::Horizontal, this), 300, 360, 2475, 255);
-    Label3 = caption(this, QStringLiteral("B"), 60, 720);
-    hsBlue = place(new QScrollBar(Qt::Horizontal, this), 300, 660, 2475, 255);
+    Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("R"), 60, 120);
+    hsRed = place(new QScrollBar(Qt::Horizontal, this), "hsRed", {300, 60, 2475, 255});
+    Label2 = caption(this, QStringLiteral("Label2"), QStringLiteral("G"), 60, 420);
+    hsGreen = place(new QScrollBar(Qt::Horizontal, this), "hsGreen", {300, 360, 2475, 255});
+    Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("B"), 60, 720);
+    hsBlue = place(new QScrollBar(Qt::Horizontal, this), "hsBlue", {300, 660, 2475, 255});
     for (QScrollBar* bar : {hsRed, hsGreen, hsBlue}) {
         bar->setRange(0, 255);
         bar->setSingleStep(1);
@@ -107,67 +108,72 @@ void Fcolor::createControls() {
     }
     hsRed->setPageStep(10); // a click in the red bar's track moves it by 10
 
-    picSample = place(new QLabel(this), 2820, 60, 915, 855);
+    picSample = place(new QLabel(this), "picSample", {2820, 60, 915, 855});
     picSample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picSample->setAutoFillBackground(true);
 
-    cmbTarget = place(new QComboBox(this), 0, 960, 1755, 300);
+    cmbTarget = place(new QComboBox(this), "cmbTarget", {0, 960, 1755, 300});
     cmbTarget->setEditable(false);
     for (const ColorTarget& target : kColorTargets)
         cmbTarget->addItem(text(target.caption), target.sysColorIndex);
 
-    cmdBack = place(new QPushButton(QStringLiteral("戻す"), this), 1800, 990, 615, 255);
-    cmdCansel = place(new QPushButton(QStringLiteral("中止"), this), 2460, 990, 615, 255);
-    cmdChange = place(new QPushButton(QStringLiteral("変更"), this), 3120, 990, 615, 255);
+    cmdBack =
+        place(new QPushButton(QStringLiteral("戻す"), this), "cmdBack", {1800, 990, 615, 255});
+    cmdCansel =
+        place(new QPushButton(QStringLiteral("中止"), this), "cmdCansel", {2460, 990, 615, 255});
+    cmdChange =
+        place(new QPushButton(QStringLiteral("変更"), this), "cmdChange", {3120, 990, 615, 255});
     // None of the three is a default button: Enter neither applies nor reverts.
     for (QPushButton* button : {cmdBack, cmdCansel, cmdChange})
         button->setAutoDefault(false);
 
     // The sample window: a picture at natural size, clipped by its box, with the controls
     // that show the colours under edit laid over it.
-    picExample = place(new QLabel(this), 0, 1320, 3735, 2525);
+    picExample = place(new QLabel(this), "picExample", {0, 1320, 3735, 2525});
     picExample->setPixmap(SampleExplorerPicture());
     picExample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Picture1 = place(new QWidget(picExample), 100, 382, 3855, 755);
+    Picture1 = place(new QWidget(picExample), "Picture1", {100, 382, 3855, 755});
     Picture1->setAutoFillBackground(true);
     // The tiles are the bottom layer of the sample toolbar; everything below lies over them.
     PToolBarBackImage = new TileStrip(platform_, 3855, 755, Picture1);
+    PToolBarBackImage->setObjectName(QStringLiteral("PToolBarBackImage(0)"));
     PToolBarBackImage->move(0, 0);
 
-    Image1 = place(new QLabel(Picture1), 30, 30, 45, 330);
+    Image1 = place(new QLabel(Picture1), "Image1", {30, 30, 45, 330});
     Image1->setPixmap(ToolbarGripPicture(Image1->height()));
-    Image2 = place(new QLabel(Picture1), 30, 450, 45, 270);
+    Image2 = place(new QLabel(Picture1), "Image2", {30, 450, 45, 270});
     Image2->setPixmap(ToolbarGripPicture(Image2->height()));
-    Image3 = place(new QLabel(Picture1), 0, 390, 3900, 30);
+    Image3 = place(new QLabel(Picture1), "Image3", {0, 390, 3900, 30});
     Image3->setPixmap(ToolbarSeparatorPicture(Image3->width()));
 
     const std::array<std::pair<const char*, int>, 4> menus{
         {{"ファイル(&F)", 240}, {"編集(&E)", 1380}, {"表示(&V)", 2250}, {"移動(&G)", 3120}}};
     for (std::size_t i = 0; i < menus.size(); ++i)
-        lblMenuString[i] = caption(Picture1, accessCaption(QString::fromUtf8(menus[i].first)),
-                                   menus[i].second, 110);
-    lblButtonString = caption(Picture1, accessCaption(QStringLiteral("アドレス(&D)")), 130, 500);
+        lblMenuString[i] =
+            caption(Picture1, QStringLiteral("lblMenuString(%1)").arg(i),
+                    accessCaption(QString::fromUtf8(menus[i].first)), menus[i].second, 110);
+    lblButtonString = caption(Picture1, QStringLiteral("lblButtonString"),
+                              accessCaption(QStringLiteral("アドレス(&D)")), 130, 500);
 
-    lblAddress = place(new QLabel(QStringLiteral("  C:\\Temp"), Picture1), 1080, 440, 2580, 295);
+    lblAddress = place(new QLabel(QStringLiteral("  C:\\Temp"), Picture1), "lblAddress",
+                       {1080, 440, 2580, 295});
     lblAddress->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblAddress->setAutoFillBackground(true);
     QFont addressFont(QStringLiteral("ＭＳ Ｐゴシック"));
     addressFont.setPointSizeF(11.25);
     lblAddress->setFont(addressFont);
 
-    lblWindowBack = place(new QLabel(picExample), 2325, 1230, 1380, 1305);
+    lblWindowBack = place(new QLabel(picExample), "lblWindowBack", {2325, 1230, 1380, 1305});
     lblWindowBack->setAutoFillBackground(true);
-    imgIcon = place(new QLabel(picExample), 2640, 1440, 480, 480);
+    imgIcon = place(new QLabel(picExample), "imgIcon", {2640, 1440, 480, 480});
     const QWidget* owner = parentWidget();
     const QIcon icon = owner && !owner->windowIcon().isNull() ? owner->windowIcon() : windowIcon();
     imgIcon->setPixmap(icon.pixmap(imgIcon->size()));
-    lblIconString = caption(picExample, QStringLiteral("lumi.exe"), 2580, 1980);
+    lblIconString = caption(picExample, QStringLiteral("lblIconString"), QStringLiteral("lumi.exe"),
+                            2580, 1980);
 
-    // The longest help text takes three lines of the box.
-    auto* message = place(new app::MessageLabel(this), 0, 3840, 3735, 615);
-    message->setLinesToFit(3);
-    lblMessage = message;
+    lblMessage = place(new windows::HelpLine(this), "lblMessage", {0, 3840, 3735, 615});
 }
 
 void Fcolor::cmbTarget_Click() {

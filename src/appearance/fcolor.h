@@ -12,6 +12,10 @@ class QPushButton;
 class QScrollBar;
 class QWidget;
 
+namespace lumivane::windows {
+class HelpLine;
+}
+
 namespace lumivane {
 
 class TileStrip;
@@ -48,7 +52,7 @@ public:
     QLabel* lblWindowBack = nullptr;
     QLabel* imgIcon = nullptr;
     QLabel* lblIconString = nullptr;
-    QLabel* lblMessage = nullptr;
+    windows::HelpLine* lblMessage = nullptr;
 
     /// The colours as they were when the window opened, and as edited.
     const ColorEntries& initialColors() const { return InitialColors; }

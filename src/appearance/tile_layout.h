@@ -1,22 +1,15 @@
 #pragma once
 
+#include "windows/twips.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace lumivane {
 
-/// Twips per screen pixel at 96 dots per inch.
-inline constexpr int kTwipsPerPixel = 15;
-
 /// One tile of the toolbar background, in twips relative to its container.
-struct TileRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const TileRect&, const TileRect&) = default;
-};
+using TileRect = Twips;
 
 /// Where the tiles of a picture of tileWidth × tileHeight twips go in a container of
 /// containerWidth × containerHeight twips, in the order they are placed: element 0 at 0, 0,

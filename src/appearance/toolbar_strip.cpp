@@ -34,8 +34,10 @@ void ToolbarStrip::PToolBarBackImage_OLEDragDrop(const QMimeData& data) {
     if (!file)
         return;
     const std::string path = platform_.windowsPath(file->toStdString());
-    if (HasBmpEnding(path))
-        TileBackImage(path); // a bitmap that cannot be loaded leaves the strip as it was
+    // A bitmap that cannot be loaded is stored all the same; the strip is then cleared, so it
+    // never shows a picture other than the stored one.
+    if (HasBmpEnding(path) && !TileBackImage(path))
+        clearTiles();
     SetToolbarBackBitmap(platform_, path);
 }
 

@@ -14,8 +14,9 @@ class ToolbarStrip final : public TileStrip {
 public:
     ToolbarStrip(platform::Platform& platform, QWidget* parent = nullptr);
 
-    /// Takes the first file of the data: tiles it when its name ends in bmp and stores its
-    /// path in any case. Data without a file is ignored.
+    /// Takes the first file of the data: tiles it when its name ends in bmp (clearing the strip
+    /// when it cannot be loaded) and stores its path in any case. Data without a file is
+    /// ignored.
     void PToolBarBackImage_OLEDragDrop(const QMimeData& data);
     /// Clears the strip and stores the empty text.
     void PToolBarBackImage_DblClick();

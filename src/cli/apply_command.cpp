@@ -8,6 +8,7 @@
 #include "stock/picture_stock.h"
 #include "template/apply.h"
 #include "template/option_names.h"
+#include "template/template_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -133,7 +134,8 @@ int runApply(std::span<const std::string> args) {
         return kExitUsage;
     }
 
-    const std::unique_ptr<platform::Platform> platform = platform::makeSystemPlatform();
+    const std::unique_ptr<platform::Platform> platform =
+        platform::makeSystemPlatform(standardTemplateBytes());
     bool failed = false;
 
     // The pictures are added as a drop adds them.
@@ -168,7 +170,7 @@ int runApply(std::span<const std::string> args) {
     const ApplyResult applied =
         ApplyTemplate(*platform, false, options, static_cast<int>(stock.size()), leftImageFolder);
     if (!applied.message.empty())
-        tell(applied.message);
+        tell(applied.wholeMessage());
     if (applied.failed)
         return kExitFailed;
 
@@ -176,7 +178,7 @@ int runApply(std::span<const std::string> args) {
     const ApplyResult copied = CopyPictureStock(
         *platform, leftImageFolder, stock, [&](int done, int total) { progress(done, total); });
     if (!copied.message.empty())
-        tell(copied.message);
+        tell(copied.wholeMessage());
     return copied.failed || failed ? kExitFailed : kExitOk;
 }
 
@@ -188,11 +190,12 @@ int runRestore(std::span<const std::string> args) {
                    "表示されます。");
         return kExitUsage;
     }
-    const std::unique_ptr<platform::Platform> platform = platform::makeSystemPlatform();
+    const std::unique_ptr<platform::Platform> platform =
+        platform::makeSystemPlatform(standardTemplateBytes());
     std::string leftImageFolder;
     const ApplyResult restored = ApplyTemplate(*platform, true, {}, 1, leftImageFolder);
     if (!restored.message.empty())
-        tell(restored.message);
+        tell(restored.wholeMessage());
     return restored.failed ? kExitFailed : kExitOk;
 }
 

@@ -35,6 +35,12 @@ inline constexpr int BtnFace = 15;
 inline constexpr int BtnText = 18;
 } // namespace syscolor
 
+/// The last part of a Windows path: the file's or folder's own name.
+constexpr std::string_view fileName(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 /// Every call the program makes to the operating system. Paths are Windows paths in
 /// UTF-8 (`C:\WINDOWS\Web\folder.htt`); on Windows they are the real thing, elsewhere the
 /// emulated system maps them to host paths. Colours are Windows COLORREF values
@@ -93,8 +99,9 @@ public:
 };
 
 /// The platform of this system: the real Windows calls on Windows, the emulated system
-/// elsewhere (rooted at $LUMIVANE_ROOT, else $XDG_DATA_HOME/lumivane).
-std::unique_ptr<Platform> makeSystemPlatform();
+/// elsewhere (rooted at $LUMIVANE_ROOT, else $XDG_DATA_HOME/lumivane). `standardTemplate` is
+/// the folder.htt that a freshly set-up emulated system starts with; Windows has its own.
+std::unique_ptr<Platform> makeSystemPlatform(std::string standardTemplate);
 
 /// The same system for a program that only looks at it: the emulated system is then never
 /// set up, written or repaired (a missing root stays missing); on Windows it is the same as

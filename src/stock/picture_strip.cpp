@@ -68,7 +68,7 @@ QImage decode(const QByteArray& bytes, QSize size = {}) {
 }
 
 QSize elementSize() {
-    return windows::twipsRect(0, 0, kThumbnailWidth, kThumbnailHeight).size();
+    return twipsRect<QRect>({0, 0, kThumbnailWidth, kThumbnailHeight}).size();
 }
 
 } // namespace
@@ -244,8 +244,8 @@ void PictureStrip::startDrag(int index, const QPoint& hotSpot) {
     drag->exec(Qt::MoveAction);
 }
 
-void PictureStrip::setMessage(const QString& text) {
-    c_.lblMessage->setText(text);
+void PictureStrip::setMessage(const QString& text, const QString& whole) {
+    Q_EMIT message(text, whole);
 }
 
 QLabel* PictureStrip::createElement(int index) {
@@ -301,8 +301,8 @@ void PictureStrip::showPicture(int index) {
 
 void PictureStrip::applyLayout() {
     for (int i = 0; i < stock_.elementCount(); ++i) {
-        windows::placeTwips(c_.thumnail->at(static_cast<size_t>(i)), stock_.elementLeft(i),
-                            kThumbnailTop, kThumbnailWidth, kThumbnailHeight);
+        placeTwips(c_.thumnail->at(static_cast<size_t>(i)),
+                   {stock_.elementLeft(i), kThumbnailTop, kThumbnailWidth, kThumbnailHeight});
     }
 }
 
@@ -335,8 +335,8 @@ void PictureStrip::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
             break;
         }
         QLabel* element = *index == 0 ? c_.thumnail->front() : createElement(*index);
-        windows::placeTwips(element, stock_.elementLeft(*index), kThumbnailTop, kThumbnailWidth,
-                            kThumbnailHeight);
+        placeTwips(element,
+                   {stock_.elementLeft(*index), kThumbnailTop, kThumbnailWidth, kThumbnailHeight});
         element->show();
         if (loadPicture(*index, path)) {
             showPicture(*index);
@@ -345,8 +345,9 @@ void PictureStrip::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
             // List and strip stay in step: the entry and its element go again.
             destroyElement(*index);
             stock_.takeBackLast();
-            setMessage(QStringLiteral("画像として読み込めないファイルです: ") +
-                       QString::fromStdString(path));
+            const QString unreadable = QStringLiteral("画像として読み込めないファイルです: ");
+            setMessage(unreadable + QString::fromUtf8(platform::fileName(path)),
+                       unreadable + QString::fromStdString(path));
         }
         graph->setProgress(k + 1, total);
         QCoreApplication::processEvents();

@@ -34,7 +34,6 @@ struct StripControls {
     std::vector<QLabel*>* thumnail = nullptr; ///< element 0 designed inside Frame2
     QScrollBar* ListScroll = nullptr;
     QListWidget* lstImagePath = nullptr; ///< hidden; kept in step with the stock
-    QLabel* lblMessage = nullptr;
     QPushButton* cmdMake = nullptr;
     QPushButton* cmdReturn = nullptr;
     QPushButton* cmdAbout = nullptr;
@@ -82,6 +81,10 @@ public:
     void thumnail_Click(int Index);
     void thumnail_MouseMove(int Index);
 
+Q_SIGNALS:
+    /// Text for the main window's help line; `whole` is its fuller form for the tooltip.
+    void message(const QString& text, const QString& whole);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -95,7 +98,7 @@ private:
     bool loadPicture(int index, const std::string& path);
     void showPicture(int index);
     void applyLayout();
-    void setMessage(const QString& text);
+    void setMessage(const QString& text, const QString& whole = {});
     void startDrag(int index, const QPoint& hotSpot);
 
     platform::Platform& platform_;

@@ -7,25 +7,25 @@
 namespace lumivane {
 namespace {
 
-/// "{what}（{path}）。{more}" and on the next line why, so the help line says both.
+/// The two lines of a failure: `what` on the first, its "{}" standing for the file's name
+/// (and in `whole` for its whole path), and on the second the reason, then `more`.
 ApplyResult failure(std::string_view what, const Status& status, std::string_view more = {}) {
+    const auto naming = [&](std::string_view file) {
+        std::string line(what);
+        if (const std::size_t at = line.find("{}"); at != std::string::npos)
+            line.replace(at, 2, file);
+        return line;
+    };
+    std::string reason = "\r\n" + status.message;
+    constexpr std::string_view stop = "。";
+    if (!status.message.empty() && !std::string_view(status.message).ends_with(stop))
+        reason += stop;
+    reason += more;
+
     ApplyResult result;
     result.failed = true;
-    result.message = std::string(what);
-    if (!status.path.empty()) {
-        result.message += "（";
-        result.message += status.path;
-        result.message += "）";
-    }
-    result.message += "。";
-    result.message += more;
-    if (!status.message.empty()) {
-        result.message += "\r\n";
-        result.message += status.message;
-        constexpr std::string_view stop = "。";
-        if (!std::string_view(status.message).ends_with(stop))
-            result.message += stop;
-    }
+    result.message = naming(platform::fileName(status.path)) + reason;
+    result.whole = naming(status.path) + reason;
     return result;
 }
 
@@ -51,11 +51,11 @@ ApplyResult ApplyTemplate(platform::Platform& platform, bool restore,
     leftImageFolder = paths.leftImageFolder;
 
     if (!platform.folderExists(paths.web))
-        return {true, std::string(kNoWebFolderMessage)};
+        return {true, std::string(kNoWebFolderMessage), {}};
 
     if (!platform.folderExists(paths.leftImageFolder)) {
         if (const Status created = platform.createFolder(paths.leftImageFolder); !created)
-            return failure("画像フォルダを作成できませんでした", created);
+            return failure("画像フォルダ「{}」を作成できませんでした。", created);
     }
 
     // The backup is made once, from the template in place; a Web folder without a template
@@ -66,9 +66,9 @@ ApplyResult ApplyTemplate(platform::Platform& platform, bool restore,
         const std::optional<std::string> original = platform.readFile(paths.templateFile);
         const Status copied =
             original ? platform.replaceFile(paths.backup, *original)
-                     : Status::failure("テンプレートを読み込めませんでした", paths.templateFile);
+                     : Status::failure("元のテンプレートを読み込めませんでした", paths.backup);
         if (!copied)
-            return failure("テンプレートのバックアップを作成できませんでした", copied);
+            return failure("テンプレートのバックアップ「{}」を作成できませんでした。", copied);
     }
 
     TemplateInput input;
@@ -79,11 +79,11 @@ ApplyResult ApplyTemplate(platform::Platform& platform, bool restore,
     input.programFolder = platform.programFolder();
     if (const Status written = platform.replaceFile(paths.templateFile, templateBytes(input));
         !written)
-        return failure("テンプレートを書き込めませんでした", written,
+        return failure("テンプレート「{}」を書き込めませんでした。", written,
                        "元のテンプレートはそのままです。");
 
     if (restore)
-        return {false, std::string(kRestoredMessage)};
+        return {false, std::string(kRestoredMessage), {}};
     return {};
 }
 
@@ -94,8 +94,11 @@ ApplyResult CopyPictureStock(platform::Platform& platform, std::string_view left
         const Status copied = platform.copyFile(stock[static_cast<std::size_t>(i)],
                                                 pictureCopyPath(leftImageFolder, i));
         if (!copied) {
-            return failure(std::to_string(total) + "枚中" + std::to_string(i + 1) +
-                               "枚目の画像をコピーできませんでした",
+            // The source may be gone since the drop, or the copy may not fit in its place.
+            const std::string picture = std::to_string(i + 1) + "枚目の画像";
+            return failure(copied.path == stock[static_cast<std::size_t>(i)]
+                               ? picture + "「{}」をコピーできませんでした。"
+                               : picture + "を「{}」にコピーできませんでした。",
                            copied);
         }
         if (progress)

@@ -31,18 +31,23 @@ inline constexpr std::string_view kNoWebFolderMessage =
 /// Shown after a restore.
 inline constexpr std::string_view kRestoredMessage = "復元完了!!";
 
-/// What an apply step tells the user.
+/// What an apply step tells the user. A failure takes two lines: what failed, naming the file
+/// by its name alone, and why.
 struct ApplyResult {
     bool failed = false;
     std::string message; ///< for the help line; empty when it keeps its text
+    std::string whole;   ///< the message with the file's whole path; empty when it names none
+
+    /// The message as a console or a tooltip shows it, with the whole path.
+    const std::string& wholeMessage() const { return whole.empty() ? message : whole; }
 };
 
 /// Writes the folder template: finds the Web folder, creates the picture folder when
 /// missing, makes the one-time backup while none exists (skipped when there is no template
 /// to back up) and replaces folder.htt whole with the template text for `restore`,
 /// `options` and `imageCount`. `leftImageFolder` is set first, whatever happens after.
-/// Stops at the first failing operation and says what failed; the old template is then
-/// intact. A restore ends with kRestoredMessage.
+/// Stops at the first failing operation and says what failed and why; the old template is
+/// then intact. A restore ends with kRestoredMessage.
 ApplyResult ApplyTemplate(platform::Platform& platform, bool restore,
                           const TemplateOptions& options, int imageCount,
                           std::string& leftImageFolder);

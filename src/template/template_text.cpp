@@ -598,6 +598,12 @@ std::string templateBytes(const TemplateInput& input) {
     return platform::toCp932(templateText(input));
 }
 
+std::string standardTemplateBytes() {
+    TemplateInput standard;
+    standard.restore = true;
+    return templateBytes(standard);
+}
+
 std::string scriptFolder(std::string_view leftImageFolder) {
     std::string result;
     result.reserve(leftImageFolder.size() * 2 + 2);

@@ -24,6 +24,9 @@ std::string templateText(const TemplateInput& input);
 /// hold as numeric character references.
 std::string templateBytes(const TemplateInput& input);
 
+/// The bytes of the standard template, the text that "復元" writes (no option has an effect).
+std::string standardTemplateBytes();
+
 /// The picture folder in the form that stands inside a double-quoted script string: every
 /// backslash doubled and two backslashes appended (`C:\\WINDOWS\\Web\\leftimage\\`).
 std::string scriptFolder(std::string_view leftImageFolder);

@@ -54,29 +54,29 @@ FAbout::FAbout(platform::Platform& platform, QWidget* owner, UrlOpener openUrl)
     Label2 = new QLabel(QStringLiteral("Lumivane"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(aboutFont(21.75));
-    placeTwips(Label2, 900, 240, 2775, 495);
+    placeTwips(Label2, {900, 240, 2775, 495});
 
     lblVer = new QLabel(QString::fromStdString(versionText()), this);
     lblVer->setObjectName(QStringLiteral("lblVer"));
     lblVer->setFont(aboutFont(14.25));
-    placeTwips(lblVer, 3060, 840, 1215, 315);
+    placeTwips(lblVer, {3060, 840, 1215, 315});
 
     Label1 = new QLabel(QStringLiteral("Lumivane"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    placeTwips(Label1, 540, 1320, 1005, 180);
+    placeTwips(Label1, {540, 1320, 1005, 180});
 
     const QColor highlight = fromColorRef(platform.sysColor(platform::syscolor::Highlight));
     lblURL = linkLabel(QStringLiteral("https://lumivane.example.org/"), highlight, this);
     lblURL->setObjectName(QStringLiteral("lblURL"));
-    placeTwips(lblURL, 1740, 1320, 2655, 180);
+    placeTwips(lblURL, {1740, 1320, 2655, 180});
 
     Label4 = new QLabel(QStringLiteral("Mail me, Please!!"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    placeTwips(Label4, 300, 1620, 1290, 180);
+    placeTwips(Label4, {300, 1620, 1290, 180});
 
     lblMail = linkLabel(QStringLiteral("lumivane@example.org"), highlight, this);
     lblMail->setObjectName(QStringLiteral("lblMail"));
-    placeTwips(lblMail, 1740, 1620, 1590, 180);
+    placeTwips(lblMail, {1740, 1620, 1590, 180});
 
     for (QLabel* label :
          {Label1, static_cast<QLabel*>(lblURL), Label4, static_cast<QLabel*>(lblMail)})
@@ -84,13 +84,13 @@ FAbout::FAbout(platform::Platform& platform, QWidget* owner, UrlOpener openUrl)
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    placeTwips(cmdOK, 3780, 1860, 855, 375);
+    placeTwips(cmdOK, {3780, 1860, 855, 375});
 
     connect(lblMail, &ClickLabel::clicked, this, &FAbout::lblMail_Click);
     connect(lblURL, &ClickLabel::clicked, this, &FAbout::lblURL_Click);
     connect(cmdOK, &QPushButton::clicked, this, &FAbout::cmdOK_Click);
 
-    const QRect client = twipsRect(4875, 1845, 4680, 2250);
+    const QRect client = twipsRect<QRect>({4875, 1845, 4680, 2250});
     setGeometry(client);
     setFixedSize(client.size());
 }

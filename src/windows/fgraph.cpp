@@ -23,7 +23,7 @@ Fgraph::Fgraph(QWidget* owner)
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    placeTwips(Label2, 360, 240, 3495, 495);
+    placeTwips(Label2, {360, 240, 3495, 495});
 
     lblBar = new QLabel(this);
     lblBar->setObjectName(QStringLiteral("lblBar"));
@@ -31,24 +31,24 @@ Fgraph::Fgraph(QWidget* owner)
     QPalette bar = lblBar->palette();
     bar.setColor(QPalette::Window, QColor(0, 0, 255));
     lblBar->setPalette(bar);
-    placeTwips(lblBar, kBarLeft, kBarTop, 0, kBarHeight);
+    placeTwips(lblBar, {kBarLeft, kBarTop, 0, kBarHeight});
     lblBar->raise();
 
     Label3 = new QLabel(QStringLiteral("しばらく、そのままでお待ちください"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    placeTwips(Label3, 780, 900, 2595, 180);
+    placeTwips(Label3, {780, 900, 2595, 180});
     fitTextToWidth(Label3);
 
     // The client area's top-left on the screen; the size is fixed, like a fixed tool border.
-    const QRect client = twipsRect(2340, 1845, 4125, 1305);
+    const QRect client = twipsRect<QRect>({2340, 1845, 4125, 1305});
     setGeometry(client);
     setFixedSize(client.size());
 }
 
 void Fgraph::setProgress(int done, int total) {
     barWidth_ = progressBarWidth(done, total);
-    lblBar->setGeometry(
-        twipsRect(kBarLeft, kBarTop, 0, kBarHeight).adjusted(0, 0, twipsToPixels(barWidth_), 0));
+    lblBar->setGeometry(twipsRect<QRect>({kBarLeft, kBarTop, 0, kBarHeight})
+                            .adjusted(0, 0, twipsToPixels(barWidth_), 0));
     if (isVisible())
         repaint();
 }

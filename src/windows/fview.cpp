@@ -23,10 +23,10 @@ Fview::Fview()
 
     Pview = new ClickLabel(this);
     Pview->setObjectName(QStringLiteral("Pview"));
-    placeTwips(Pview, 0, 0, 1215, 495);
+    placeTwips(Pview, {0, 0, 1215, 495});
     connect(Pview, &ClickLabel::clicked, this, &QWidget::close);
 
-    const QRect client = twipsRect(6570, 5715, 4680, 3195);
+    const QRect client = twipsRect<QRect>({6570, 5715, 4680, 3195});
     setGeometry(client);
     setFixedSize(client.size());
 }

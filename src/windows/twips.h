@@ -1,28 +1,39 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
-#include <QWidget>
-#include <cmath>
+namespace lumivane {
 
-namespace lumivane::windows {
+/// Every window is designed in twips (1/1440 inch); at 96 dots per inch a pixel is 15 twips.
+inline constexpr int kTwipsPerPixel = 15;
 
-/// Twips per pixel at 96 dots per inch.
-inline constexpr double kTwipsPerPixel = 15.0;
-
-inline int twipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-inline double pixelsToTwips(int pixels) {
-    return pixels * kTwipsPerPixel;
-}
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-/// Places `widget` in its parent by left, top, width and height in twips.
-inline void placeTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twipsRect(left, top, width, height));
+/// The nearest whole pixel to a length in twips (halves away from zero). Fractions of a twip
+/// occur where a width is computed, as the progress bar's is.
+constexpr int twipsToPixels(double twips) {
+    const double pixels = twips / kTwipsPerPixel;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
 }
 
-} // namespace lumivane::windows
+/// A rectangle in twips, relative to its container: left, top, width, height.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Twips&, const Twips&) = default;
+};
+
+// The two helpers below take any toolkit's rectangle and widget types, so this header stays
+// free of them and the Qt-free core can use the units as well.
+
+/// The pixel rectangle of a twip rectangle, e.g. `twipsRect<QRect>({0, 60, 7215, 1575})`.
+template <class Rect> Rect twipsRect(Twips r) {
+    return Rect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+                twipsToPixels(r.height));
+}
+
+/// Places a widget inside its parent at a twip rectangle.
+template <class Widget> void placeTwips(Widget* widget, Twips r) {
+    widget->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+                        twipsToPixels(r.height));
+}
+
+} // namespace lumivane

@@ -49,8 +49,9 @@ protected:
         input.options = std::move(options);
         input.imageCount = count;
         input.scriptFolder = "C:\\\\WINDOWS\\\\Web\\\\leftimage\\\\";
-        input.programFolder = lumivane::platform::EmulatedPlatform(sys.root())
-                                  .windowsPath(fs::path(LUMIVANE_CLI).parent_path().string());
+        input.programFolder =
+            lumivane::platform::EmulatedPlatform(sys.root(), lumivane::standardTemplateBytes())
+                .windowsPath(fs::path(LUMIVANE_CLI).parent_path().string());
         return lumivane::templateBytes(input);
     }
 
@@ -104,12 +105,14 @@ TEST_F(CliApply, UnreadablePictureIsLeftOutAndTheRestApplied) {
     const CliRun run = cli({"apply", picture("a.jpg", "a"), (sys.outside() / "broken.gif").string(),
                             missing, picture("b.bmp", "b")});
     EXPECT_EQ(run.status, 1);
-    std::string expected = "画像として読み込めないファイルです: " +
-                           lumivane::platform::EmulatedPlatform(sys.root())
-                               .windowsPath((sys.outside() / "broken.gif").string()) +
-                           "\n画像として読み込めないファイルです: " +
-                           lumivane::platform::EmulatedPlatform(sys.root()).windowsPath(missing) +
-                           "\n";
+    std::string expected =
+        "画像として読み込めないファイルです: " +
+        lumivane::platform::EmulatedPlatform(sys.root(), lumivane::standardTemplateBytes())
+            .windowsPath((sys.outside() / "broken.gif").string()) +
+        "\n画像として読み込めないファイルです: " +
+        lumivane::platform::EmulatedPlatform(sys.root(), lumivane::standardTemplateBytes())
+            .windowsPath(missing) +
+        "\n";
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(copy(1), EmulatedRoot::read(sys.outside() / "b.bmp"));
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), expectedTemplate(false, 2));
@@ -147,8 +150,8 @@ TEST_F(CliApply, FailuresAreReportedWithStatusOne) {
     ::chmod((sys.web() / "folder.htt").c_str(), 0444);
     CliRun run = cli({"apply", a});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "テンプレートを書き込めませんでした（C:\\WINDOWS\\Web\\folder.htt）。"
-                       "元のテンプレートはそのままです。\nアクセスが拒否されました。\n");
+    EXPECT_EQ(run.out, "テンプレート「C:\\WINDOWS\\Web\\folder.htt」を書き込めませんでした。\n"
+                       "アクセスが拒否されました。元のテンプレートはそのままです。\n");
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage" / "0.lmv"));
 
     fs::permissions(sys.web() / "folder.htt", fs::perms::owner_write, fs::perm_options::add);

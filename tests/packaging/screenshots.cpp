@@ -7,6 +7,7 @@
 #include "appearance/system_palette.h"
 #include "platform/emulated/emulated_platform.h"
 #include "stock/picture_strip.h"
+#include "template/template_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(lumivane::app::makeUiStyle());
     QApplication::setFont(lumivane::app::uiFont());
     lumivane::platform::EmulatedPlatform platform(
-        QDir(temporary.path()).filePath("root").toStdString());
+        QDir(temporary.path()).filePath("root").toStdString(), lumivane::standardTemplateBytes());
     lumivane::FollowSystemColors(platform);
 
     lumivane::app::Fmain window(platform);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/emulated/emulated_platform.h"
+#include "template/template_text.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <string_view>
 #include <system_error>
 
@@ -11,7 +13,8 @@ namespace lumivane::testing {
 /// An emulated system whose disk fills up half-way through every write.
 class DiskFullHalfWay : public platform::EmulatedPlatform {
 public:
-    using EmulatedPlatform::EmulatedPlatform;
+    explicit DiskFullHalfWay(std::filesystem::path root)
+        : EmulatedPlatform(std::move(root), standardTemplateBytes()) {}
 
 protected:
     std::error_code writeBytes(int fd, std::string_view bytes) override {

@@ -4,14 +4,15 @@
 #include "platform/emulated/error_text.h"
 #include "platform/emulated/standard_pictures.h"
 #include "platform/emulated/system_colors.h"
-#include "template/template_text.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,16 +63,67 @@ std::error_code checkReplaceable(const fs::path& target) {
     return {};
 }
 
+// Temporary files are named ".{name}.lumivane-XXXXXX" beside the file they replace.
+constexpr std::string_view kTempMark = ".lumivane-";
+// A writer locks its temporary file a moment after creating it; one that nobody has locked
+// nor written to for this long belonged to a process that died before it finished.
+constexpr auto kLeftoverAge = std::chrono::seconds(2);
+
 /// A new, empty temporary file beside `target`; -1 and errno on failure.
 int makeTempBeside(const fs::path& target, fs::path& temp) {
     std::string name = ".";
     name += target.filename().string();
-    name += ".lumivane-XXXXXX";
+    name += kTempMark;
+    name += "XXXXXX";
     std::string pattern = (target.parent_path() / name).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd >= 0)
         temp = pattern;
     return fd;
+}
+
+/// Holds the lock of a temporary file while it is written and renamed into place, through a
+/// descriptor of its own, so the writing descriptor can be closed (and its error seen) first.
+class TempLock {
+public:
+    explicit TempLock(const fs::path& temp) : fd_(::open(temp.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_EX);
+    }
+    ~TempLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TempLock(const TempLock&) = delete;
+    TempLock& operator=(const TempLock&) = delete;
+
+private:
+    int fd_;
+};
+
+/// Whether a temporary file may go: nobody holds its lock and it has not been written lately.
+bool abandoned(const fs::path& temp) {
+    const int fd = ::open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool unlocked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    std::error_code ec;
+    const auto written = fs::last_write_time(temp, ec);
+    return unlocked && !ec && fs::file_time_type::clock::now() - written > kLeftoverAge;
+}
+
+/// Removes the temporary files that writers killed part-way left in a folder.
+void removeLeftovers(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.front() == '.' && name.find(kTempMark) != std::string::npos &&
+            it->is_regular_file(ec) && abandoned(it->path())) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
 }
 
 mode_t fileMode(const fs::path& existing) {
@@ -106,8 +158,9 @@ fs::path cleanRoot(const fs::path& root) {
 
 } // namespace
 
-EmulatedPlatform::EmulatedPlatform(fs::path root, Access access)
-    : root_(cleanRoot(std::move(root))), access_(access),
+EmulatedPlatform::EmulatedPlatform(fs::path root, std::string standardTemplate, Access access)
+    : root_(cleanRoot(std::move(root))), standardTemplate_(std::move(standardTemplate)),
+      access_(access),
       registry_(root_ / "registry.sqlite3", access == Access::ReadOnly
                                                 ? emulated::RegistryDb::Access::ReadOnly
                                                 : emulated::RegistryDb::Access::ReadWrite) {}
@@ -131,11 +184,15 @@ void EmulatedPlatform::ensureSetUp() {
         return;
     setUpChecked_ = true;
     std::error_code ec;
-    if (fs::symlink_status(root_, ec).type() != fs::file_type::not_found)
-        return; // a root that exists (or cannot be looked at) is never set up again
+    const fs::file_status existing = fs::symlink_status(root_, ec);
+    // A folder made empty for the purpose (`mktemp -d`) is as fresh as a missing one.
+    const bool emptyFolder = fs::is_directory(existing) && fs::is_empty(root_, ec) && !ec;
+    if (existing.type() != fs::file_type::not_found && !emptyFolder)
+        return; // a root with anything in it (or that cannot be looked at) is never set up again
 
     // Build the fresh system beside the root and rename it into place in one step, so an
-    // interrupted set-up or a second process starting at the same moment leaves no half.
+    // interrupted set-up or a second process starting at the same moment leaves no half. The
+    // rename replaces an empty root folder and fails on one that has meanwhile been filled.
     fs::create_directories(root_.parent_path(), ec);
     fs::path staging = root_;
     staging += ".setup-" + std::to_string(::getpid());
@@ -145,11 +202,7 @@ void EmulatedPlatform::ensureSetUp() {
     if (ec)
         return;
 
-    TemplateInput standard;
-    standard.restore = true;
-    standard.scriptFolder = scriptFolder(std::string(windowsDir) + "\\Web\\leftimage");
-    standard.programFolder = programFolder();
-    bool ok = writeSetUpFile(web / "folder.htt", templateBytes(standard)) &&
+    bool ok = writeSetUpFile(web / "folder.htt", standardTemplate_) &&
               writeSetUpFile(web / "wvleft.bmp", emulated::standardLeftBitmap()) &&
               writeSetUpFile(web / "wvline.gif", emulated::standardLineGif());
 
@@ -158,6 +211,8 @@ void EmulatedPlatform::ensureSetUp() {
         colors.emplace_back(color.name, emulated::formatColor(color.classic));
     ok = ok && emulated::RegistryDb(staging / "registry.sqlite3").setStrings(colorsKey, colors);
 
+    if (ok && emptyFolder) // the folder's owner chose who may look into it
+        fs::permissions(staging, fs::status(root_, ec).permissions(), ec);
     if (ok)
         fs::rename(staging, root_, ec);
     if (!ok || ec)
@@ -248,6 +303,7 @@ Status EmulatedPlatform::copyFile(std::string_view from, std::string_view to) {
     const int fd = makeTempBeside(*target, temp);
     if (fd < 0)
         return failure(errnoCode(), to);
+    const TempLock lock(temp);
     ::close(fd);
     fs::copy_file(*source, temp, fs::copy_options::overwrite_existing, ec);
     if (!ec)
@@ -283,11 +339,14 @@ Status EmulatedPlatform::replaceFile(std::string_view path, std::string_view byt
         return nowhere(path);
     if (const std::error_code denied = checkReplaceable(*target))
         return failure(denied, path);
+    // What a writer killed part-way through an earlier replacement left here goes first.
+    removeLeftovers(target->parent_path());
 
     fs::path temp;
     const int fd = makeTempBeside(*target, temp);
     if (fd < 0)
         return failure(errnoCode(), path);
+    const TempLock lock(temp);
     std::error_code ec = writeBytes(fd, bytes);
     if (!ec && ::fchmod(fd, fileMode(*target)) != 0)
         ec = errnoCode();
@@ -422,12 +481,13 @@ void EmulatedPlatform::setSysColorListener(SysColorListener listener) {
     listener_ = std::move(listener);
 }
 
-std::unique_ptr<Platform> makeSystemPlatform() {
-    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot());
+std::unique_ptr<Platform> makeSystemPlatform(std::string standardTemplate) {
+    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot(),
+                                              std::move(standardTemplate));
 }
 
 std::unique_ptr<Platform> makeSystemPlatformForReading() {
-    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot(),
+    return std::make_unique<EmulatedPlatform>(EmulatedPlatform::defaultRoot(), std::string(),
                                               EmulatedPlatform::Access::ReadOnly);
 }
 

@@ -12,16 +12,21 @@ namespace lumivane::platform {
 
 /// The emulated Windows system: a folder `root` with drive C: at `<root>/drive_c`, drive Z:
 /// at the host's `/` and the current user's registry in `<root>/registry.sqlite3`.
-/// A root that does not exist yet is set up as a fresh system on the first file or registry
-/// operation (never by the constructor or the path conversions); one that exists is left
-/// as it is. Write permission is honoured from the owner's write bit of a file or folder,
-/// so a read-only file is refused as Windows refuses it, whoever runs the program.
+/// A root that does not exist yet, or an empty folder, is set up as a fresh system on the first
+/// file or registry operation (never by the constructor or the path conversions); one with
+/// anything in it is left as it is. Write permission is honoured from the owner's write bit of
+/// a file or folder, so a read-only file is refused as Windows refuses it, whoever runs the
+/// program. Files are replaced through a locked temporary file beside them; a replacement
+/// removes the temporary files in its folder that writers killed part-way left behind.
 /// Opened for reading only, it never sets up a root, writes a file or changes the registry.
 class EmulatedPlatform : public Platform {
 public:
     enum class Access { ReadWrite, ReadOnly };
 
-    explicit EmulatedPlatform(std::filesystem::path root, Access access = Access::ReadWrite);
+    /// `standardTemplate`: the bytes of the folder.htt that a fresh system's Web folder holds
+    /// (none is needed for reading only).
+    EmulatedPlatform(std::filesystem::path root, std::string standardTemplate,
+                     Access access = Access::ReadWrite);
 
     /// The root folder that $LUMIVANE_ROOT names, else $XDG_DATA_HOME/lumivane, else
     /// ~/.local/share/lumivane.
@@ -56,13 +61,14 @@ protected:
     virtual std::error_code writeBytes(int fd, std::string_view bytes);
 
 private:
-    /// Sets up a root that does not exist yet; runs at most once per instance.
+    /// Sets up a root that does not exist yet or is empty; runs at most once per instance.
     void ensureSetUp();
     /// The host path of a Windows path after set-up, or nullopt.
     std::optional<std::filesystem::path> mapped(std::string_view path);
     void loadColors();
 
     std::filesystem::path root_;
+    std::string standardTemplate_;
     Access access_;
     bool setUpChecked_ = false;
     emulated::RegistryDb registry_;

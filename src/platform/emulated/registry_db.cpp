@@ -1,6 +1,5 @@
 #include "platform/emulated/registry_db.h"
 
-#include "platform/codepage.h"
 #include "platform/utf8.h"
 
 #include <cstdio>
@@ -49,6 +48,13 @@ std::optional<std::vector<std::string_view>> splitKey(std::string_view subKey) {
             return std::nullopt;
     }
     return names;
+}
+
+/// Appends one name to a key path, a backslash between names.
+void appendName(std::string& path, std::string_view name) {
+    if (!path.empty())
+        path += '\\';
+    path += name;
 }
 
 std::string toUtf16Le(std::string_view utf8) {
@@ -215,7 +221,7 @@ GetResult tryGet(const fs::path& file, RegistryDb::Access access, std::string_vi
         return {};
     std::string key;
     for (std::string_view part : *names)
-        key += (key.empty() ? "" : "\\") + foldCase(part);
+        appendName(key, foldCase(part));
 
     Statement select(conn.db(), "SELECT type, data FROM reg_value WHERE key = ?1 AND folded = ?2");
     if (select.rc() != SQLITE_OK)
@@ -228,10 +234,10 @@ GetResult tryGet(const fs::path& file, RegistryDb::Access access, std::string_vi
         return {rc, {}};
     const int type = select.columnInt(0);
     const std::string data = select.columnBlob(1);
-    if (type == regSz || type == regExpandSz)
-        return {SQLITE_OK, fromUtf16Le(data)};
-    // Other types are read as ANSI text up to the first NUL, as a REG_SZ query would see them.
-    return {SQLITE_OK, fromCp932(std::string_view(data).substr(0, data.find('\0')))};
+    // Only text values are text, as on Windows: a number read as characters would be noise.
+    if (type != regSz && type != regExpandSz)
+        return {};
+    return {SQLITE_OK, fromUtf16Le(data)};
 }
 
 using Values = std::vector<std::pair<std::string, std::string>>;
@@ -263,8 +269,8 @@ int trySet(const fs::path& file, std::string_view subKey, const Values& values) 
         std::string folded;
         std::string path;
         for (std::string_view part : *names) {
-            folded += (folded.empty() ? "" : "\\") + foldCase(part);
-            path += (path.empty() ? "" : "\\") + std::string(part);
+            appendName(folded, foldCase(part));
+            appendName(path, part);
             rc = addKey.bind(1, folded).bind(2, path).step();
             if (rc != SQLITE_DONE)
                 return fail(rc);

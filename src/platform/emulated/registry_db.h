@@ -21,7 +21,7 @@ public:
 
     explicit RegistryDb(std::filesystem::path file, Access access = Access::ReadWrite);
 
-    /// The text of a value; empty when the key or value is missing or unreadable.
+    /// The text of a value; empty when the key or value is missing, unreadable or not text.
     std::string getString(std::string_view subKey, std::string_view name);
     /// Stores a REG_SZ value, creating missing keys; false when it could not be stored.
     bool setString(std::string_view subKey, std::string_view name, std::string_view value);

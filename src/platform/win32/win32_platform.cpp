@@ -345,7 +345,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Platform> makeSystemPlatform() {
+std::unique_ptr<Platform> makeSystemPlatform(std::string /*standardTemplate*/) {
     return std::make_unique<Win32Platform>();
 }
 

@@ -41,15 +41,5 @@ TEST(DetailToggle, FlipsOnTheMeasuredHeight) {
     EXPECT_EQ(detailToggleTarget(4999), kExpandedHeight);
 }
 
-TEST(SizeList, HoldsThirtyOneEvenSizesFromFourToSixtyFour) {
-    const auto items = sizeListItems();
-    ASSERT_EQ(items.size(), 31u);
-    EXPECT_EQ(items.front(), "4pt");
-    EXPECT_EQ(items[3], "10pt");
-    EXPECT_EQ(items[6], "16pt");
-    EXPECT_EQ(items[8], "20pt");
-    EXPECT_EQ(items.back(), "64pt");
-}
-
 } // namespace
 } // namespace lumivane::app

@@ -1,7 +1,7 @@
 // What only the emulated Windows system does: its first start, its drives and its own faults.
 #include "platform/emulated/emulated_platform.h"
-#include "template/template_text.h"
 #include "support/disk_full_platform.h"
+#include "template/template_text.h"
 
 #include <cerrno>
 #include <chrono>
@@ -52,7 +52,9 @@ protected:
 };
 
 TEST_F(Emulated, FirstOperationSetsUpAFreshSystem) {
-    EmulatedPlatform p(root);
+    // The standard template is whatever the program hands in.
+    const std::string standard = "<html>standard \x82\xa0</html>\r\n";
+    EmulatedPlatform p(root, standard);
     // Path questions alone create nothing.
     EXPECT_EQ(p.windowsDirectory(), "C:\\WINDOWS");
     EXPECT_EQ(p.windowsPath((root / "drive_c" / "WINDOWS").string()), "C:\\WINDOWS");
@@ -61,9 +63,7 @@ TEST_F(Emulated, FirstOperationSetsUpAFreshSystem) {
     EXPECT_FALSE(fs::exists(root));
 
     ASSERT_TRUE(p.folderExists("C:\\WINDOWS\\Web"));
-    lumivane::TemplateInput standard;
-    standard.restore = true;
-    EXPECT_EQ(slurp(web() / "folder.htt"), lumivane::templateBytes(standard));
+    EXPECT_EQ(slurp(web() / "folder.htt"), standard);
     const std::string bmp = slurp(web() / "wvleft.bmp");
     ASSERT_GE(bmp.size(), 54u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -88,21 +88,37 @@ TEST_F(Emulated, FirstOperationSetsUpAFreshSystem) {
         EXPECT_EQ(entry.path().filename(), "root") << "no set-up leftovers";
 }
 
-TEST_F(Emulated, AnExistingRootIsNeverSetUpAgain) {
+TEST_F(Emulated, AnEmptyRootFolderIsSetUpAsAFreshOneKeepingItsPermissions) {
+    // As `mktemp -d` leaves it: empty and for its owner only.
     fs::create_directories(root);
-    EmulatedPlatform p(root);
+    fs::permissions(root, fs::perms::owner_all);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
+    ASSERT_TRUE(p.folderExists("C:\\WINDOWS\\Web"));
+    EXPECT_EQ(slurp(web() / "folder.htt"), lumivane::standardTemplateBytes());
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Control Panel\\Colors", "Window"),
+              "255 255 255");
+    EXPECT_EQ(fs::status(root).permissions() & fs::perms::all, fs::perms::owner_all);
+    for (const auto& entry : fs::directory_iterator(temporary))
+        EXPECT_EQ(entry.path().filename(), "root") << "no set-up leftovers";
+}
+
+TEST_F(Emulated, ARootWithAnythingInItIsNeverSetUpAgain) {
+    fs::create_directories(root);
+    spill(root / "notes.txt", "mine");
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     EXPECT_FALSE(p.folderExists("C:\\WINDOWS\\Web"));
     EXPECT_FALSE(fs::exists(root / "drive_c"));
+    EXPECT_EQ(slurp(root / "notes.txt"), "mine");
 
-    EmulatedPlatform first(temporary / "other");
+    EmulatedPlatform first(temporary / "other", lumivane::standardTemplateBytes());
     ASSERT_TRUE(first.folderExists("C:\\WINDOWS\\Web"));
     fs::remove_all(temporary / "other" / "drive_c" / "WINDOWS" / "Web");
-    EmulatedPlatform second(temporary / "other");
+    EmulatedPlatform second(temporary / "other", lumivane::standardTemplateBytes());
     EXPECT_FALSE(second.folderExists("C:\\WINDOWS\\Web"));
 }
 
 TEST_F(Emulated, DrivesMapAsWindowsSeesThem) {
-    EmulatedPlatform p(root);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     ASSERT_TRUE(p.folderExists("C:\\WINDOWS"));
     EXPECT_TRUE(p.folderExists("c:\\windows\\web")) << "letters and names in any case";
     EXPECT_TRUE(p.fileExists("C:/WINDOWS/Web/FOLDER.HTT")) << "forward slashes separate too";
@@ -123,14 +139,14 @@ TEST_F(Emulated, DrivesMapAsWindowsSeesThem) {
 }
 
 TEST_F(Emulated, ProgramFolderIsTheExecutablesFolderOnDriveZ) {
-    EmulatedPlatform p(root);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     const fs::path exe = fs::read_symlink("/proc/self/exe");
     EXPECT_EQ(p.hostPath(p.programFolder()), exe.parent_path().string());
     EXPECT_EQ(p.programFolder().substr(0, 3), "Z:\\");
 }
 
 TEST_F(Emulated, ReadOnlyFolderRefusesNewEntriesWhoeverRunsIt) {
-    EmulatedPlatform p(root);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     ASSERT_TRUE(p.folderExists("C:\\WINDOWS\\Web"));
     ASSERT_EQ(::chmod(web().c_str(), 0555), 0);
     const lumivane::Status created = p.createFolder("C:\\WINDOWS\\Web\\leftimage");
@@ -144,7 +160,7 @@ TEST_F(Emulated, ReadOnlyFolderRefusesNewEntriesWhoeverRunsIt) {
 }
 
 TEST_F(Emulated, CopyOfAReadOnlyPictureCanBeReplacedLater) {
-    EmulatedPlatform p(root);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     ASSERT_TRUE(p.createFolder("C:\\pics"));
     spill(root / "drive_c" / "pics" / "a.jpg", "one");
     ::chmod((root / "drive_c" / "pics" / "a.jpg").c_str(), 0444);
@@ -156,7 +172,7 @@ TEST_F(Emulated, CopyOfAReadOnlyPictureCanBeReplacedLater) {
 
 TEST_F(Emulated, WriteFailingHalfWayLeavesTheOldFileWhole) {
     const std::string old = [&] {
-        EmulatedPlatform setUp(root);
+        EmulatedPlatform setUp(root, lumivane::standardTemplateBytes());
         setUp.folderExists("C:\\");
         return slurp(web() / "folder.htt");
     }();
@@ -174,13 +190,13 @@ TEST_F(Emulated, WriteFailingHalfWayLeavesTheOldFileWhole) {
 
 TEST_F(Emulated, DamagedRegistryIsMovedAsideAndStartedAfresh) {
     {
-        EmulatedPlatform setUp(root);
+        EmulatedPlatform setUp(root, lumivane::standardTemplateBytes());
         setUp.regSetString(RootKey::CurrentUser, "A", "B", "C");
     }
     const std::string garbage(4096, '\x5A');
     spill(root / "registry.sqlite3", garbage);
 
-    EmulatedPlatform p(root);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "A", "B"), "");
     const std::string said = ::testing::internal::GetCapturedStderr();
@@ -200,8 +216,8 @@ TEST_F(Emulated, DamagedRegistryIsMovedAsideAndStartedAfresh) {
 }
 
 TEST_F(Emulated, TwoInstancesShareTheRegistryAndWaitForEachOther) {
-    EmulatedPlatform one(root);
-    EmulatedPlatform two(root);
+    EmulatedPlatform one(root, lumivane::standardTemplateBytes());
+    EmulatedPlatform two(root, lumivane::standardTemplateBytes());
     one.regSetString(RootKey::CurrentUser, "K", "First", "1");
     two.regSetString(RootKey::CurrentUser, "K", "Second", "2");
     EXPECT_EQ(one.regGetString(RootKey::CurrentUser, "K", "Second"), "2");
@@ -221,15 +237,38 @@ TEST_F(Emulated, TwoInstancesShareTheRegistryAndWaitForEachOther) {
     EXPECT_EQ(two.regGetString(RootKey::CurrentUser, "K", "Third"), "3");
 }
 
+TEST_F(Emulated, RegistryReadsOnlyTextValuesAsText) {
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
+    p.regSetString(RootKey::CurrentUser, "Other", "Text", "12 34");
+    // Another program's values, stored as Windows stores them: text in UTF-16, a number as
+    // four bytes that would read as "AAA" if taken for text.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((root / "registry.sqlite3").c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "INSERT INTO reg_value VALUES"
+                           " ('OTHER', 'BARE', 'Bare', 1, x'320035003500200030002000'),"
+                           " ('OTHER', 'EXPAND', 'Expand', 2, x'250041002500000078000000'),"
+                           " ('OTHER', 'NUMBER', 'Number', 4, x'41414100'),"
+                           " ('OTHER', 'BYTES', 'Bytes', 3, x'414243')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Text"), "12 34");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Bare"), "255 0 ");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Expand"), "%A%");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Number"), "");
+    EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Other", "Bytes"), "");
+}
+
 TEST_F(Emulated, StoredColoursFillTheTableAndBadOnesFallBack) {
     {
-        EmulatedPlatform setUp(root);
+        EmulatedPlatform setUp(root, lumivane::standardTemplateBytes());
         setUp.regSetString(RootKey::CurrentUser, "Control Panel\\Colors", "Window", "0 128 255");
         setUp.regSetString(RootKey::CurrentUser, "Control Panel\\Colors", "MenuText", "1 2");
         setUp.regSetString(RootKey::CurrentUser, "Control Panel\\Colors", "ButtonText", "256 0 0");
         setUp.regSetString(RootKey::CurrentUser, "Control Panel\\Colors", "WindowText", "-1 0 0");
     }
-    EmulatedPlatform p(root);
+    EmulatedPlatform p(root, lumivane::standardTemplateBytes());
     EXPECT_EQ(p.sysColor(syscolor::Window), 0xFF8000u);
     EXPECT_EQ(p.sysColor(syscolor::MenuText), 0u);
     EXPECT_EQ(p.sysColor(syscolor::BtnText), 0u);
@@ -240,7 +279,8 @@ TEST_F(Emulated, StoredColoursFillTheTableAndBadOnesFallBack) {
     // Setting a colour lasts for this run only; the registry keeps its own value.
     p.setSysColor(syscolor::Window, 0x123456);
     EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Control Panel\\Colors", "Window"), "0 128 255");
-    EXPECT_EQ(EmulatedPlatform(root).sysColor(syscolor::Window), 0xFF8000u);
+    EXPECT_EQ(EmulatedPlatform(root, lumivane::standardTemplateBytes()).sysColor(syscolor::Window),
+              0xFF8000u);
 }
 
 TEST(EmulatedRoot, ComesFromTheEnvironment) {

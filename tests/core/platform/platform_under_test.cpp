@@ -1,5 +1,7 @@
 #include "platform_under_test.h"
 
+#include "template/template_text.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -38,7 +40,8 @@ std::string uniqueName() {
 
 #ifdef _WIN32
 
-PlatformUnderTest::PlatformUnderTest() : platform_(platform::makeSystemPlatform()) {
+PlatformUnderTest::PlatformUnderTest()
+    : platform_(platform::makeSystemPlatform(lumivane::standardTemplateBytes())) {
     char temp[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathA(MAX_PATH, temp);
     std::string folder(temp, length);
@@ -71,7 +74,8 @@ PlatformUnderTest::PlatformUnderTest() {
         throw std::runtime_error("cannot create a temporary folder");
     temporary_ = pattern;
     // The root itself does not exist yet, so the first operation sets up a fresh system.
-    platform_ = std::make_unique<platform::EmulatedPlatform>(temporary_ / "root");
+    platform_ = std::make_unique<platform::EmulatedPlatform>(temporary_ / "root",
+                                                             lumivane::standardTemplateBytes());
     scratch_ = "C:\\" + uniqueName();
     if (!platform_->createFolder(scratch_))
         throw std::runtime_error("cannot create the scratch folder " + scratch_);

@@ -112,7 +112,7 @@ public:
     }
 
     EmulatedRoot sys;
-    EmulatedPlatform platform{sys.root()};
+    EmulatedPlatform platform{sys.root(), lumivane::standardTemplateBytes()};
     std::string standard;
     std::vector<std::string> newPictures;
 };
@@ -232,7 +232,7 @@ TEST(DiskFull, TemplateWriteStopsHalfwayAndTheOldTemplateStaysWhole) {
     TemplateOptions big = newOptions();
     big.txtLinkTitle[0] = std::string(20000, 'x'); // the new text is far past the limit
     const int code = withFileSizeLimit(before.size() + 1000, [&] {
-        EmulatedPlatform own(s.sys.root());
+        EmulatedPlatform own(s.sys.root(), lumivane::standardTemplateBytes());
         std::string folder;
         const ApplyResult result = ApplyTemplate(own, false, big, 3, folder);
         return result.failed &&
@@ -250,7 +250,7 @@ TEST(DiskFull, BackupThatDoesNotFitIsNotLeftTruncated) {
     System s(false);
     ASSERT_GT(s.standard.size(), 200u);
     const int code = withFileSizeLimit(s.standard.size() / 2, [&] {
-        EmulatedPlatform own(s.sys.root());
+        EmulatedPlatform own(s.sys.root(), lumivane::standardTemplateBytes());
         std::string folder;
         return ApplyTemplate(own, false, newOptions(), 3, folder).failed ? 0 : 1;
     });
@@ -270,10 +270,10 @@ TEST(DiskFull, PictureCopyThatDoesNotFitKeepsTheOldCopyWhole) {
         s.picture("small.jpg", "\xFF\xD8 small"),
         s.picture("large.jpg", "\xFF\xD8" + std::string(256 * 1024, 'L'))};
     const int code = withFileSizeLimit(64 * 1024, [&] {
-        EmulatedPlatform own(s.sys.root());
+        EmulatedPlatform own(s.sys.root(), lumivane::standardTemplateBytes());
         std::string folder = "C:\\WINDOWS\\Web\\leftimage";
         const ApplyResult result = CopyPictureStock(own, folder, stock, nullptr);
-        return result.failed && result.message.starts_with("2枚中2枚目") ? 0 : 1;
+        return result.failed && result.message.starts_with("2枚目の画像を「1.lmv」に") ? 0 : 1;
     });
     EXPECT_EQ(code, 0) << "the failed copy is named";
     EXPECT_EQ(s.read("leftimage/0.lmv"), "\xFF\xD8 small");
@@ -294,7 +294,7 @@ TEST(KilledWhileBackingUp, BackupIsWholeOrAbsentAndMadeAgainWhole) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            EmulatedPlatform inner(s.sys.root());
+            EmulatedPlatform inner(s.sys.root(), lumivane::standardTemplateBytes());
             std::string folder;
             ApplyTemplate(inner, false, newOptions(), 3, folder);
             ::_exit(0);

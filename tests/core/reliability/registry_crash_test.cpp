@@ -3,6 +3,7 @@
 // afterwards, and the database file is sound.
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
+#include "template/template_text.h"
 
 #include <csignal>
 #include <cstdint>
@@ -23,6 +24,13 @@ constexpr std::string_view kKey = "Software\\Lumivane\\Reliability";
 std::string valueText(int n) {
     // Long enough that a write spans more than one database page now and then.
     return "値その" + std::to_string(n) + " " + std::string(static_cast<size_t>(n % 7) * 300, 'v');
+}
+
+/// The name of value `n`, "v" and the number.
+std::string valueName(int n) {
+    std::string name = "v";
+    name += std::to_string(n);
+    return name;
 }
 
 /// What SQLite's own check says of the database file; "ok" when it is sound.
@@ -50,9 +58,9 @@ bool anythingMovedAside(const fs::path& root) {
 /// A child that writes values `first`, `first`+1, ... and after each write call has returned
 /// tells the parent the number through `report`; it runs until it is killed.
 [[noreturn]] void writeForever(const fs::path& root, int first, int report) {
-    EmulatedPlatform platform(root);
+    EmulatedPlatform platform(root, lumivane::standardTemplateBytes());
     for (int n = first;; ++n) {
-        platform.regSetString(RootKey::CurrentUser, kKey, "v" + std::to_string(n), valueText(n));
+        platform.regSetString(RootKey::CurrentUser, kKey, valueName(n), valueText(n));
         platform.regSetString(RootKey::CurrentUser, kKey, "last", std::to_string(n));
         const std::int32_t done = n;
         if (::write(report, &done, sizeof done) != sizeof done)
@@ -62,7 +70,7 @@ bool anythingMovedAside(const fs::path& root) {
 
 TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
     EmulatedRoot sys;
-    EmulatedPlatform platform(sys.root());
+    EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     platform.regSetString(RootKey::CurrentUser, kKey, "before", "最初の値");
 
     int acknowledged = -1; // the highest value whose write call returned
@@ -96,8 +104,7 @@ TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
     EXPECT_EQ(integrity(sys.root() / "registry.sqlite3"), "ok");
     EXPECT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, "before"), "最初の値");
     for (int n = 0; n <= acknowledged; ++n)
-        ASSERT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, "v" + std::to_string(n)),
-                  valueText(n))
+        ASSERT_EQ(platform.regGetString(RootKey::CurrentUser, kKey, valueName(n)), valueText(n))
             << "value " << n << " of " << acknowledged;
     EXPECT_GE(std::stoi(platform.regGetString(RootKey::CurrentUser, kKey, "last")), acknowledged);
     EXPECT_FALSE(anythingMovedAside(sys.root()));
@@ -109,7 +116,7 @@ TEST(RegistryCrash, WriterKilledMidWriteLosesNoReturnedValue) {
 
 TEST(RegistryCrash, TwoProcessesWritingAtOnceLoseNothing) {
     EmulatedRoot sys;
-    EmulatedPlatform platform(sys.root());
+    EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     platform.regSetString(RootKey::CurrentUser, kKey, "before", "最初の値"); // creates the file
     constexpr int kWrites = 60;
 
@@ -124,7 +131,7 @@ TEST(RegistryCrash, TwoProcessesWritingAtOnceLoseNothing) {
             char go = 0;
             if (::read(start[0], &go, 1) != 1)
                 ::_exit(3);
-            EmulatedPlatform own(sys.root());
+            EmulatedPlatform own(sys.root(), lumivane::standardTemplateBytes());
             for (int n = 0; n < kWrites; ++n) {
                 own.regSetString(RootKey::CurrentUser, kKey,
                                  std::string(writer) + std::to_string(n), valueText(n));

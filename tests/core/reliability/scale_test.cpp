@@ -49,7 +49,7 @@ TEST(StockLimit, PictureBeyond32767IsRefusedAndTheStockStaysAsItWas) {
 
 TEST(StockLimit, FullStockWritesAPageForAll32767Pictures) {
     EmulatedRoot sys;
-    EmulatedPlatform platform(sys.root());
+    EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     PictureStock stock;
     for (int i = 0; i < kMaxPictures; ++i)
         stock.append(stockPath(i));
@@ -63,7 +63,7 @@ TEST(StockLimit, FullStockWritesAPageForAll32767Pictures) {
 
 TEST(Cycles, FiveHundredAppliesAndRestoresLeaveExactlyTheExpectedFiles) {
     EmulatedRoot sys;
-    EmulatedPlatform platform(sys.root());
+    EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     ASSERT_TRUE(platform.folderExists("C:\\WINDOWS\\Web"));
     const std::string standard = EmulatedRoot::read(sys.web() / "folder.htt");
     std::set<std::string> expected;

@@ -1,14 +1,18 @@
 // Apply and restore end to end on a temporary emulated system.
+#include "support/disk_full_platform.h"
 #include "support/emulated_root.h"
 #include "support/faulty_platform.h"
 #include "template/apply.h"
 #include "template/template_text.h"
 #include "windows/progress_bar.h"
-#include "support/disk_full_platform.h"
 
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -64,7 +68,7 @@ protected:
     }
 
     EmulatedRoot sys;
-    EmulatedPlatform platform{sys.root()};
+    EmulatedPlatform platform{sys.root(), lumivane::standardTemplateBytes()};
     std::string standard;
     std::string leftImageFolder;
 };
@@ -190,8 +194,11 @@ TEST_F(Apply, ReadOnlyWebFolderIsReportedAndChangesNothing) {
     ASSERT_EQ(::chmod(sys.web().c_str(), 0555), 0);
     const ApplyResult result = make(platform, {picture("a.jpg", "a")});
     EXPECT_TRUE(result.failed);
-    EXPECT_EQ(result.message, "画像フォルダを作成できませんでした（C:\\WINDOWS\\Web\\leftimage）。"
-                              "\r\nアクセスが拒否されました。");
+    EXPECT_EQ(result.message, "画像フォルダ「leftimage」を作成できませんでした。\r\n"
+                              "アクセスが拒否されました。");
+    EXPECT_EQ(result.whole,
+              "画像フォルダ「C:\\WINDOWS\\Web\\leftimage」を作成できませんでした。\r\n"
+              "アクセスが拒否されました。");
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage"));
     EXPECT_FALSE(fs::exists(sys.web() / "folder.lmv"));
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), standard);
@@ -204,8 +211,11 @@ TEST_F(Apply, ReadOnlyTemplateIsReportedAndKept) {
 
     const ApplyResult result = make(platform, {picture("a.jpg", "a")});
     EXPECT_TRUE(result.failed);
-    EXPECT_EQ(result.message, "テンプレートを書き込めませんでした（C:\\WINDOWS\\Web\\folder.htt）。"
-                              "元のテンプレートはそのままです。\r\nアクセスが拒否されました。");
+    EXPECT_EQ(result.message, "テンプレート「folder.htt」を書き込めませんでした。\r\n"
+                              "アクセスが拒否されました。元のテンプレートはそのままです。");
+    EXPECT_EQ(result.whole,
+              "テンプレート「C:\\WINDOWS\\Web\\folder.htt」を書き込めませんでした。\r\n"
+              "アクセスが拒否されました。元のテンプレートはそのままです。");
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), restored);
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage" / "0.lmv")) << "no copies after a failure";
 }
@@ -220,8 +230,11 @@ TEST_F(Apply, PictureGoneSinceTheDropStopsTheCopiesAndSaysWhich) {
     const ApplyResult result = CopyPictureStock(
         platform, leftImageFolder, std::vector<std::string>{a, b, c}, [&](int, int) { ++reports; });
     EXPECT_TRUE(result.failed);
-    EXPECT_EQ(result.message, "3枚中2枚目の画像をコピーできませんでした（" + b +
-                                  "）。\r\nファイルまたはフォルダが見つかりません。");
+    EXPECT_EQ(result.message, "2枚目の画像「b.jpg」をコピーできませんでした。\r\n"
+                              "ファイルまたはフォルダが見つかりません。");
+    EXPECT_EQ(result.whole,
+              "2枚目の画像「" + b +
+                  "」をコピーできませんでした。\r\nファイルまたはフォルダが見つかりません。");
     EXPECT_EQ(copy(0), "a");
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage" / "1.lmv"));
     EXPECT_FALSE(fs::exists(sys.web() / "leftimage" / "2.lmv"));
@@ -233,8 +246,8 @@ TEST_F(Apply, FailedCopyOrBackupIsReportedWithTheOperationsReason) {
     faulty.failOn(FaultyPlatform::Op::ReplaceFile, "folder.lmv", "ファイルが使用中です。");
     ApplyResult result = ApplyTemplate(faulty, false, {}, 1, leftImageFolder);
     EXPECT_TRUE(result.failed);
-    EXPECT_EQ(result.message, "テンプレートのバックアップを作成できませんでした"
-                              "（C:\\WINDOWS\\Web\\folder.lmv）。\r\nファイルが使用中です。");
+    EXPECT_EQ(result.message, "テンプレートのバックアップ「folder.lmv」を作成できませんでした。\r\n"
+                              "ファイルが使用中です。");
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), standard)
         << "no template is written without its backup";
 
@@ -249,9 +262,10 @@ TEST_F(Apply, FailedCopyOrBackupIsReportedWithTheOperationsReason) {
     result = CopyPictureStock(
         diskFull, leftImageFolder,
         std::vector<std::string>{picture("a.jpg", "a"), picture("b.jpg", "b")}, nullptr);
-    EXPECT_EQ(result.message, "2枚中2枚目の画像をコピーできませんでした"
-                              "（C:\\WINDOWS\\Web\\leftimage\\1.lmv）。\r\n"
+    EXPECT_EQ(result.message, "2枚目の画像を「1.lmv」にコピーできませんでした。\r\n"
                               "ディスクの空き容量が足りません。");
+    EXPECT_EQ(result.whole, "2枚目の画像を「C:\\WINDOWS\\Web\\leftimage\\1.lmv」にコピーできません"
+                            "でした。\r\nディスクの空き容量が足りません。");
 }
 
 TEST_F(Apply, TemplateWriteFailingHalfWayKeepsTheOldTemplateWhole) {
@@ -259,9 +273,8 @@ TEST_F(Apply, TemplateWriteFailingHalfWayKeepsTheOldTemplateWhole) {
     DiskFullHalfWay full(sys.root());
     const ApplyResult result = ApplyTemplate(full, false, {}, 1, leftImageFolder);
     EXPECT_TRUE(result.failed);
-    EXPECT_EQ(result.message,
-              "テンプレートを書き込めませんでした（C:\\WINDOWS\\Web\\folder.htt）。"
-              "元のテンプレートはそのままです。\r\nディスクの空き容量が足りません。");
+    EXPECT_EQ(result.message, "テンプレート「folder.htt」を書き込めませんでした。\r\n"
+                              "ディスクの空き容量が足りません。元のテンプレートはそのままです。");
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), standard);
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(sys.web()))
@@ -269,6 +282,39 @@ TEST_F(Apply, TemplateWriteFailingHalfWayKeepsTheOldTemplateWhole) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"folder.htt", "folder.lmv", "leftimage",
                                                "wvleft.bmp", "wvline.gif"}));
+}
+
+TEST_F(Apply, TemporaryFilesOfAKilledWriterGoWithTheNextApplyOrRestore) {
+    const auto file = [&](const std::string& name, std::chrono::seconds age) {
+        const fs::path path = sys.web() / name;
+        EmulatedRoot::write(path, "part of a template");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+        return path;
+    };
+    using std::chrono::seconds;
+    const fs::path killedTemplate = file(".folder.htt.lumivane-Ab12Cd", seconds(60));
+    const fs::path killedBackup = file(".folder.lmv.lumivane-Ef34Gh", seconds(60));
+    // A writer that is still at work holds its file's lock, or has only just made it.
+    const fs::path held = file(".folder.htt.lumivane-Held01", seconds(60));
+    const fs::path young = file(".folder.htt.lumivane-Young1", seconds(0));
+    const fs::path users = file(".folder.htt.mine", seconds(60));
+    const int writer = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+
+    ASSERT_FALSE(ApplyTemplate(platform, true, {}, 1, leftImageFolder).failed);
+    EXPECT_FALSE(fs::exists(killedTemplate));
+    EXPECT_FALSE(fs::exists(killedBackup));
+    EXPECT_TRUE(fs::exists(held));
+    EXPECT_TRUE(fs::exists(young));
+    EXPECT_TRUE(fs::exists(users)) << "not a file of ours";
+
+    ::close(writer);
+    fs::last_write_time(young, fs::file_time_type::clock::now() - seconds(60));
+    ASSERT_FALSE(make(platform, {picture("a.jpg", "a")}).failed);
+    EXPECT_FALSE(fs::exists(held));
+    EXPECT_FALSE(fs::exists(young));
+    EXPECT_TRUE(fs::exists(users));
 }
 
 } // namespace

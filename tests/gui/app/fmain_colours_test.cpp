@@ -2,6 +2,7 @@
 #include "fake_browser.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>

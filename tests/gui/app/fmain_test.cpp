@@ -1,10 +1,9 @@
 #include "app/fmain.h"
-#include "app/message_label.h"
-#include "app/twips.h"
 #include "app/ui_look.h"
 #include "fake_browser.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,30 +76,6 @@ TEST_F(FmainTest, StartsCollapsedWithTheDesignDefaults) {
     }
 }
 
-TEST_F(FmainTest, PlacesControlsAtTheirTwipPositionsInTheirContainers) {
-    EXPECT_EQ(window.chkShowMsg->geometry(), QRect(80, 112, 317, 13));
-    EXPECT_EQ(window.lblMessage->geometry(), QRect(92, 160, 305, 29));
-    EXPECT_EQ(window.cmdDetail->geometry(), QRect(456, 144, 25, 45));
-    EXPECT_EQ(window.Frame3->geometry(), QRect(0, 192, 481, 253));
-    EXPECT_EQ(window.cmdSetLink[2]->parentWidget(), window.Frame3);
-    EXPECT_EQ(window.cmdSetLink[2]->geometry(), QRect(456, 112, 13, 17));
-    EXPECT_EQ(window.lblColor[3]->parentWidget(), window.Frame4);
-    EXPECT_EQ(window.lblColor[3]->geometry(), QRect(336, 60, 117, 16));
-    EXPECT_EQ(window.txtLink[1]->parentWidget(), window.Frame4);
-    EXPECT_EQ(window.txtLink[1]->geometry(), QRect(228, 36, 237, 18));
-    EXPECT_EQ(window.thumnail.at(0)->parentWidget(), window.Frame2);
-    EXPECT_EQ(window.Picture1->parentWidget(), window.Frame3);
-    // The objects carry the control names, array members with their index.
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblColor(1)")), window.lblColor[1]);
-    EXPECT_EQ(window.findChild<QCheckBox*>(QStringLiteral("chkSetLink(0)")), window.chkSetLink[0]);
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("cmdMake")), window.cmdMake);
-    // The four colour labels and the help line have a single-line border, other labels none.
-    for (QLabel* label : window.lblColor)
-        EXPECT_EQ(label->frameShape(), QFrame::Box);
-    EXPECT_EQ(window.lblMessage->frameShape(), QFrame::Box);
-    EXPECT_EQ(window.Label1->frameShape(), QFrame::NoFrame);
-}
-
 TEST_F(FmainTest, DetailButtonFlipsBetweenTheTwoHeights) {
     QTest::mouseClick(window.cmdDetail, Qt::LeftButton);
     EXPECT_EQ(window.outerHeight(), 7050);
@@ -148,38 +123,6 @@ TEST_F(FmainTest, OptionsChangedWhileExpandedSurviveCollapsing) {
     EXPECT_EQ(window.options(), expected);
 }
 
-TEST_F(FmainTest, PointingAtAControlPutsItsHelpTextOnTheLine) {
-    showWindow();
-    pointAt(window.cmdAbout);
-    EXPECT_EQ(message(), QStringLiteral("Lumivaneについて。。。"));
-    pointAt(window.chkShowMsg, {40, 6});
-    EXPECT_EQ(message(), QStringLiteral("フォルダを開いたとき、またはフォルダ内のアイコンを"
-                                        "非選択のときに表示されるメッセージ"));
-    pointAt(window.Frame1, {30, 40});
-    EXPECT_EQ(message(), QStringLiteral("ここにファイルをドロップしてください。"));
-    pointAt(window.cmdReturn);
-    EXPECT_EQ(message(), QStringLiteral("デフォルトに復元します。"));
-    // The window's own background.
-    pointAt(&window, {400, 111});
-    EXPECT_EQ(message(), QStringLiteral("イメージファイルをドロップしてください。"));
-}
-
-TEST_F(FmainTest, ListedQuietControlsLeaveTheLineAlone) {
-    window.cmdDetail_Click();
-    showWindow();
-    pointAt(window.chkThumbnail);
-    const QString before = QStringLiteral("プレビュースクリーンの表示");
-    ASSERT_EQ(message(), before);
-    for (QWidget* quiet : std::initializer_list<QWidget*>{
-             window.cmdSetColors, window.cmbFolderNameSize, window.cmbInfoSize, window.cmbLinkSize,
-             window.txtLink[0], window.chkSetLink[1], window.Label3, window.Label4,
-             window.Label5[2], window.Label6[1], window.Label7, window.lblMessage}) {
-        // The corner: Picture1's own border, outside the toolbar strip it holds.
-        pointAt(quiet, {0, 0});
-        EXPECT_EQ(message(), before) << quiet->objectName().toStdString();
-    }
-}
-
 TEST_F(FmainTest, AFrameSpeaksOnlyOverItsOwnBackground) {
     window.cmdDetail_Click();
     showWindow();
@@ -193,25 +136,9 @@ TEST_F(FmainTest, AFrameSpeaksOnlyOverItsOwnBackground) {
     // A label inside Frame4 is not Frame4's background.
     pointAt(window.Label3);
     EXPECT_NE(message(), QStringLiteral("左のフレームにリンクを設定"));
-    pointAt(window.Label1);
-    EXPECT_EQ(message(), QStringLiteral("フォルダ名の文字の大きさを設定"));
-    pointAt(window.Picture1, {40, 10});
-    EXPECT_EQ(message(),
-              QStringLiteral("BMPファイルをドロップすると、ツールバーの背景画像を設定できます。"
-                             "ダブルクリックで背景画像をクリアします。"));
-}
-
-TEST_F(FmainTest, ColourSlotsHaveOneHelpTextEach) {
-    window.cmdDetail_Click();
-    showWindow();
-    pointAt(window.cmdSetLink[1]);
-    EXPECT_EQ(message(), QStringLiteral("詳細情報のの色を設定"));
-    pointAt(window.lblColor[1]);
-    EXPECT_EQ(message(), QStringLiteral("ボタンをクリックで、詳細情報のの色を設定 "));
-    pointAt(window.lblColor[3]);
-    EXPECT_EQ(message(), QStringLiteral("ボタンをクリックで、リンクの色を設定"));
-    pointAt(window.cmdSetLink[2]);
-    EXPECT_EQ(message(), QStringLiteral("背景の色を設定"));
+    // Frame1 holds nothing: all of it is its own background.
+    pointAt(window.Frame1, {30, 40});
+    EXPECT_EQ(message(), QStringLiteral("ここにファイルをドロップしてください。"));
 }
 
 TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
@@ -226,7 +153,7 @@ TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
         for (QCheckBox* box : window.findChildren<QCheckBox*>())
             EXPECT_LE(box->sizeHint().width(), box->width()) << box->objectName().toStdString();
         for (QLabel* label : window.findChildren<QLabel*>()) {
-            if (label == window.lblMessage || label->text().isEmpty())
+            if (label->text().isEmpty())
                 continue;
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
                       label->contentsRect().width())
@@ -235,20 +162,6 @@ TEST(FmainLook, EveryCaptionFitsItsBoxInTheUiFont) {
         for (QPushButton* button : window.findChildren<QPushButton*>())
             EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
                 << button->objectName().toStdString();
-
-        // The help line holds its longest text, two lines, and keeps a text's own break.
-        auto* line = qobject_cast<MessageLabel*>(window.lblMessage);
-        ASSERT_NE(line, nullptr);
-        window.setMessage(QStringLiteral("最後に「変更」を押すと設定が反映されます。"
-                                         "復元を押すとウインドウズの初期設定に復元されます。"));
-        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
-        EXPECT_LE(line->textHeight(), line->contentsRect().height());
-        window.setMessage(QStringLiteral("フォルダがありません。"));
-        EXPECT_EQ(line->textHeight(), line->linePitch());
-        window.setMessage(QStringLiteral("Web\nフォルダがありません。"));
-        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
-        window.setMessage(QStringLiteral("一行目\r\n二行目"));
-        EXPECT_EQ(line->textHeight(), 2 * line->linePitch());
     }
     QApplication::setFont(previousFont);
     QApplication::setStyle(previousStyle);

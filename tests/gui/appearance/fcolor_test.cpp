@@ -1,4 +1,3 @@
-#include "app/message_label.h"
 #include "app/ui_look.h"
 #include "appearance/color_entry.h"
 #include "appearance/fcolor.h"
@@ -6,6 +5,8 @@
 #include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
 #include "platform/emulated/emulated_platform.h"
+#include "template/template_text.h"
+#include "windows/help_line_check.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -122,12 +123,10 @@ TEST_F(FcolorTest, OpensOnTheWindowBackgroundShowingThePresentSystemColours) {
 
 TEST_F(FcolorTest, EveryHelpTextFitsTheHelpBoxInTheProgramsFont) {
     form->setFont(app::uiFont());
-    auto* line = qobject_cast<app::MessageLabel*>(form->lblMessage);
-    ASSERT_NE(line, nullptr);
     for (int i = 0; i < 4; ++i) {
         select(i);
         EXPECT_EQ(form->lblMessage->text().toStdString(), kColorTargets[i].help);
-        EXPECT_LE(line->textHeight(), line->contentsRect().height()) << "target " << i;
+        EXPECT_TRUE(testing::drawnWhole(*form->lblMessage)) << "target " << i;
     }
 }
 
@@ -274,7 +273,7 @@ TEST(FcolorOnTheEmulatedSystem, AppliedColoursAreInTheRegistryAndTheNextRunStart
     ASSERT_TRUE(tile.save(folder.filePath(QStringLiteral("t.bmp")), "BMP"));
     QWidget owner;
     {
-        platform::EmulatedPlatform system(root);
+        platform::EmulatedPlatform system(root, lumivane::standardTemplateBytes());
         SetToolbarBackBitmap(
             system, system.windowsPath(folder.filePath(QStringLiteral("t.bmp")).toStdString()));
         Fcolor form(system, &owner);
@@ -287,7 +286,7 @@ TEST(FcolorOnTheEmulatedSystem, AppliedColoursAreInTheRegistryAndTheNextRunStart
         QTest::mouseClick(form.cmdChange, Qt::LeftButton);
         EXPECT_EQ(system.sysColor(platform::syscolor::Window), 0x38220Cu);
     }
-    platform::EmulatedPlatform nextRun(root);
+    platform::EmulatedPlatform nextRun(root, lumivane::standardTemplateBytes());
     EXPECT_EQ(nextRun.regGetString(platform::RootKey::CurrentUser, kColorsKey, "Window"),
               "12 34 56");
     EXPECT_EQ(nextRun.sysColor(platform::syscolor::Window), 0x38220Cu);

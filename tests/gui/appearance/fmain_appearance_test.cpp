@@ -6,6 +6,7 @@
 #include "appearance/system_palette.h"
 #include "appearance/toolbar_background.h"
 #include "appearance/toolbar_strip.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>

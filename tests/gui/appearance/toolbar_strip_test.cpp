@@ -135,16 +135,22 @@ TEST_F(ToolbarStripTest, SecondBitmapReplacesEveryTileOfTheFirst) {
             ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::green)) << x << "," << y;
 }
 
-TEST_F(ToolbarStripTest, BitmapThatCannotBeLoadedKeepsTheStripButIsStored) {
+TEST_F(ToolbarStripTest, BitmapThatCannotBeLoadedClearsTheStripAndIsStored) {
     addFile("/p/good.bmp", fileBytes(solidImage(4, 4, Qt::blue), "BMP"));
     addFile("/p/broken.bmp", "BM this is not a bitmap");
     drop({"/p/good.bmp"});
+    ASSERT_EQ(shown().pixelColor(50, 10), QColor(Qt::blue));
     drop({"/p/broken.bmp"});
     EXPECT_EQ(stored(), "Z:\\p\\broken.bmp");
+    EXPECT_FALSE(strip->hasPicture());
+    EXPECT_NE(shown().pixelColor(50, 10), QColor(Qt::blue));
+    EXPECT_EQ(strip->tiles(), (std::vector<TileRect>{{0, 0, kMainStripWidth, kMainStripHeight}}));
+
+    drop({"/p/good.bmp"});
     drop({"/p/missing.bmp"});
     EXPECT_EQ(stored(), "Z:\\p\\missing.bmp");
-    EXPECT_EQ(shown().pixelColor(50, 10), QColor(Qt::blue));
-    EXPECT_EQ(strip->tileCount(), 87 * 9);
+    EXPECT_FALSE(strip->hasPicture());
+    EXPECT_EQ(strip->tileCount(), 1);
 }
 
 TEST_F(ToolbarStripTest, DataWithoutAFileIsIgnored) {

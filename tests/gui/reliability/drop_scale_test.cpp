@@ -5,6 +5,7 @@
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
 #include "support/process_memory.h"
+#include "template/template_text.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -25,7 +26,7 @@ using lumivane::testing::StripFixture;
 TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     constexpr int kCount = 2000;
     EmulatedRoot sys;
-    lumivane::platform::EmulatedPlatform platform(sys.root());
+    lumivane::platform::EmulatedPlatform platform(sys.root(), lumivane::standardTemplateBytes());
     lumivane::app::Fmain window(platform);
     window.show();
 
@@ -40,8 +41,7 @@ TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     QStringList files;
     qint64 totalBytes = 0;
     for (int i = 0; i < kCount; ++i) {
-        files << QString::fromStdString(
-            (sys.outside() / ("p" + std::to_string(i) + ".jpg")).string());
+        files << QString::fromStdString(sys.outside().string()) + QStringLiteral("/p%1.jpg").arg(i);
         QFile out(files.last());
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(jpeg);

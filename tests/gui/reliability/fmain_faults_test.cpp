@@ -7,6 +7,7 @@
 #include "support/faulty_platform.h"
 #include "template/template_text.h"
 #include "windows/fgraph.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -83,7 +84,7 @@ public:
     }
 
     EmulatedRoot sys;
-    lumivane::platform::EmulatedPlatform platform{sys.root()};
+    lumivane::platform::EmulatedPlatform platform{sys.root(), lumivane::standardTemplateBytes()};
     FaultyPlatform faulty{platform};
     lumivane::app::Fmain window{faulty};
     std::string standard;

@@ -1,7 +1,9 @@
 #include "app/fmain.h"
 #include "stock/picture_strip.h"
 #include "strip_fixture.h"
+#include "template/template_text.h"
 #include "windows/fabout.h"
+#include "windows/help_line.h"
 
 #include <QApplication>
 #include <QTest>
@@ -25,7 +27,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString()};
+    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString(),
+                                        lumivane::standardTemplateBytes()};
     app::Fmain window{platform};
 };
 

@@ -294,7 +294,10 @@ TEST(PictureStrip, UnreadablePicturesAreTakenBackAndNamed) {
     f.dropFiles({damaged});
     EXPECT_EQ(f.count(), 0);
     EXPECT_FALSE(f.thumnail[0]->isVisible());
-    EXPECT_TRUE(f.lblMessage->text().contains(QString::fromStdString(f.windowsPath(damaged))));
+    EXPECT_EQ(f.lblMessage->text(),
+              QStringLiteral("画像として読み込めないファイルです: damaged.jpg"));
+    EXPECT_EQ(f.messageWhole, QStringLiteral("画像として読み込めないファイルです: ") +
+                                  QString::fromStdString(f.windowsPath(damaged)));
     EXPECT_FALSE(f.cmdMake->isEnabled());
 
     f.dropFiles({good, png, folder, last});
@@ -304,7 +307,9 @@ TEST(PictureStrip, UnreadablePicturesAreTakenBackAndNamed) {
     EXPECT_EQ(f.lstImagePath->count(), 2);
     EXPECT_GT(thumbnailColour(f.thumnail[1]).blue(), 200);
     EXPECT_EQ(f.thumnail[1]->x(), 92);
-    EXPECT_TRUE(f.lblMessage->text().contains(QString::fromStdString(f.windowsPath(folder))));
+    EXPECT_EQ(f.lblMessage->text(),
+              QStringLiteral("画像として読み込めないファイルです: folder.jpg"));
+    EXPECT_TRUE(f.messageWhole.endsWith(QString::fromStdString(f.windowsPath(folder))));
 }
 
 TEST(PictureStrip, DropsArriveOnlyOnTheDropFrame) {

@@ -2,6 +2,7 @@
 
 #include "platform/emulated/emulated_platform.h"
 #include "stock/picture_strip.h"
+#include "template/template_text.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -48,8 +49,13 @@ public:
         strip = std::make_unique<stock::PictureStrip>(
             platform,
             stock::StripControls{&window, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
-                                 lblMessage, cmdMake, cmdReturn, cmdAbout},
+                                 cmdMake, cmdReturn, cmdAbout},
             nullptr, capacity);
+        QObject::connect(strip.get(), &stock::PictureStrip::message,
+                         [this](const QString& text, const QString& whole) {
+                             lblMessage->setText(text);
+                             messageWhole = whole;
+                         });
         window.show();
     }
 
@@ -119,14 +125,16 @@ public:
 
     QTemporaryDir dir;
     /// The emulated system, rooted in the test's own folder; dropped files come from Z:.
-    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString()};
+    platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString(),
+                                        lumivane::standardTemplateBytes()};
     QWidget window;
     QGroupBox* Frame1;
     QGroupBox* Frame2;
     std::vector<QLabel*> thumnail;
     QScrollBar* ListScroll;
     QListWidget* lstImagePath;
-    QLabel* lblMessage;
+    QLabel* lblMessage;   ///< shows the stock's messages
+    QString messageWhole; ///< the fuller form of the last message, for the tooltip
     QPushButton* cmdAbout;
     QPushButton* cmdMake;
     QPushButton* cmdReturn;

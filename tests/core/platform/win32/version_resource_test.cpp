@@ -2,6 +2,7 @@
 // file properties read. The command-line companion gets the same resource as the program
 // and is built here, so it stands in for both.
 #include "platform/platform.h"
+#include "template/template_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,7 +12,8 @@
 namespace {
 
 std::wstring companion() {
-    const std::string folder = lumivane::platform::makeSystemPlatform()->programFolder();
+    const std::string folder =
+        lumivane::platform::makeSystemPlatform(lumivane::standardTemplateBytes())->programFolder();
     return std::wstring(folder.begin(), folder.end()) + L"\\lumivane-cli.exe";
 }
 
