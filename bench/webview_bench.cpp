@@ -9,6 +9,7 @@
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "template/apply.h"
+#include "template/template_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
 
     // The defaults of "変更" with one picture, as a user's system has it.
     {
-        lumivane::platform::EmulatedPlatform system(root);
+        lumivane::platform::EmulatedPlatform system(root, lumivane::standardTemplateBytes());
         const fs::path picture = fs::path(scratch) / "picture.bmp";
         std::ofstream(picture) << "BM";
         std::string leftImageFolder;

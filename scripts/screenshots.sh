@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws the README's pictures (docs/main-window.png, docs/colour-changer.png) on a fresh
-# emulated system under Xvfb, with the fonts a user's desktop has.
+# Draws the README's pictures (docs/main-window.png, docs/colour-changer.png,
+# docs/side-by-side.png) on a fresh emulated system under Xvfb, with the fonts a user's
+# desktop has.
 # Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default docs/)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,5 +1,6 @@
-// Draws the main window expanded and the colour changer on a fresh emulated system and saves
-// them as PNG files, for the README. scripts/screenshots.sh runs it under Xvfb.
+// Draws the main window expanded, the colour changer, and Lumivane beside the folder viewer
+// after a "変更", on a fresh emulated system, and saves them as PNG files for the README.
+// scripts/screenshots.sh runs it under Xvfb.
 // Usage: lumivane_screenshots OUTPUT_FOLDER
 #include "app/fmain.h"
 #include "app/ui_look.h"
@@ -7,17 +8,24 @@
 #include "appearance/system_palette.h"
 #include "platform/emulated/emulated_platform.h"
 #include "stock/picture_strip.h"
+#include "webview/drive_scheme.h"
+#include "webview/folder_view.h"
+#include "webview/folder_window.h"
+#include "webview/headless.h"
 #include "template/template_text.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -60,7 +68,13 @@ bool save(const QPixmap& picture, const QString& file) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The viewer's engine: its scheme before the application, no sandbox for root.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    lumivane::webview::DriveSchemeHandler::registerScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    lumivane::webview::DriveSchemeHandler::useDesktopIcons();
     if (argc != 2) {
         QTextStream(stderr) << "usage: lumivane_screenshots OUTPUT_FOLDER\n";
         return 2;
@@ -79,7 +93,9 @@ int main(int argc, char** argv) {
     lumivane::app::Fmain window(platform);
     window.show();
     window.cmdDetail_Click(); // expanded: the detailed settings are the point of the picture
-    const std::vector<std::string> pictures = makePictures(temporary.path(), platform);
+    const QString folder = QDir(temporary.path()).filePath(QStringLiteral("Pictures"));
+    QDir().mkpath(folder);
+    const std::vector<std::string> pictures = makePictures(folder, platform);
     if (pictures.empty())
         return 1;
     window.pictureStrip()->Frame1_OLEDragDrop(pictures);
@@ -87,10 +103,39 @@ int main(int argc, char** argv) {
     if (!save(window.grab(), QDir(output).filePath("main-window.png")))
         return 1;
 
-    lumivane::Fcolor changer(platform, &window);
-    changer.show();
-    QApplication::processEvents();
-    if (!save(changer.grab(), QDir(output).filePath("colour-changer.png")))
-        return 1;
-    return 0;
+    {
+        lumivane::Fcolor changer(platform, &window);
+        changer.show();
+        QApplication::processEvents();
+        if (!save(changer.grab(), QDir(output).filePath("colour-changer.png")))
+            return 1;
+    }
+
+    // The recommended settings applied, and the folder of the pictures in the viewer beside.
+    window.cmdTovraMode_Click();
+    window.cmdMake_Click();
+    lumivane::platform::EmulatedPlatform reader(platform.root(), {},
+                                                lumivane::platform::EmulatedPlatform::Access::ReadOnly);
+    lumivane::webview::FolderWindow viewer(reader);
+    viewer.resize(800, 600);
+    viewer.view().setSecond(2);
+    viewer.show();
+    QEventLoop loop;
+    QObject::connect(&viewer.view(), &lumivane::webview::FolderView::laidOut, &loop,
+                     &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    viewer.goTo(QString::fromStdString(platform.windowsPath(folder.toStdString())),
+                {QStringLiteral("picture1.jpg")});
+    loop.exec();
+    const QImage lumivane = window.grab().toImage();
+    const QImage view = lumivane::webview::settledShot(viewer);
+    constexpr int margin = 12;
+    QPixmap both(lumivane.width() + view.width() + 3 * margin,
+                 std::max(lumivane.height(), view.height()) + 2 * margin);
+    both.fill(QColor(58, 110, 165)); // a desktop's background
+    QPainter painter(&both);
+    painter.drawImage(margin, margin, lumivane);
+    painter.drawImage(2 * margin + lumivane.width(), margin, view);
+    painter.end();
+    return save(both, QDir(output).filePath("side-by-side.png")) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
+#include "template/template_text.h"
 #include "template/apply.h"
 #include "webview/folder_view.h"
 #include "webview/folder_window.h"
@@ -26,7 +27,7 @@ protected:
     ViewerTest() {
         writer.folderExists("C:\\"); // sets the fresh system up
         reader = std::make_unique<platform::EmulatedPlatform>(
-            system.root(), platform::EmulatedPlatform::Access::ReadOnly);
+            system.root(), std::string(), platform::EmulatedPlatform::Access::ReadOnly);
     }
 
     /// Waits until `done` holds, handling events; false after `ms`.
@@ -130,7 +131,7 @@ protected:
     }
 
     EmulatedRoot system;
-    platform::EmulatedPlatform writer{system.root()};
+    platform::EmulatedPlatform writer{system.root(), standardTemplateBytes()};
     std::unique_ptr<platform::EmulatedPlatform> reader;
     std::vector<QUrl> opened;
     std::vector<std::string> errors;

@@ -1,6 +1,7 @@
 // The emulated system opened for looking only, as the folder viewer opens it.
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
+#include "template/template_text.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ std::string snapshot(const fs::path& root) {
 
 TEST(ReadOnlyPlatform, AMissingRootStaysMissingAndReadsAsEmpty) {
     EmulatedRoot system;
-    EmulatedPlatform p(system.root(), ReadOnly);
+    EmulatedPlatform p(system.root(), {}, ReadOnly);
     EXPECT_FALSE(p.folderExists("C:\\WINDOWS\\Web"));
     EXPECT_FALSE(p.readFile("C:\\WINDOWS\\Web\\folder.htt").has_value());
     EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "Control Panel\\Colors", "Window"), "");
@@ -42,10 +43,10 @@ TEST(ReadOnlyPlatform, AMissingRootStaysMissingAndReadsAsEmpty) {
 TEST(ReadOnlyPlatform, ReadsASystemButNeverWritesOrRepairsIt) {
     EmulatedRoot system;
     {
-        EmulatedPlatform writer(system.root());
+        EmulatedPlatform writer(system.root(), lumivane::standardTemplateBytes());
         writer.regSetString(RootKey::CurrentUser, "Software\\Test", "Value", "テキスト");
     }
-    EmulatedPlatform p(system.root(), ReadOnly);
+    EmulatedPlatform p(system.root(), {}, ReadOnly);
     EXPECT_EQ(p.regGetString(RootKey::CurrentUser, "software\\test", "value"), "テキスト");
     EXPECT_TRUE(p.readFile("C:\\WINDOWS\\Web\\folder.htt").has_value());
 
@@ -60,7 +61,7 @@ TEST(ReadOnlyPlatform, ReadsASystemButNeverWritesOrRepairsIt) {
     // A damaged registry is left where it is for the program that owns it.
     EmulatedRoot::write(system.root() / "registry.sqlite3", std::string(4096, 'Z'));
     const std::string damaged = snapshot(system.root());
-    EmulatedPlatform again(system.root(), ReadOnly);
+    EmulatedPlatform again(system.root(), {}, ReadOnly);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(again.regGetString(RootKey::CurrentUser, "Software\\Test", "Value"), "");
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");

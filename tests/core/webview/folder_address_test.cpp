@@ -29,7 +29,7 @@ TEST(FolderAddress, WindowsPathsTakeTheirPlainForm) {
 
 TEST(FolderAddress, UsersNameFoldersAsHostOrWindowsPaths) {
     lumivane::testing::EmulatedRoot system;
-    EmulatedPlatform platform(system.root(), EmulatedPlatform::Access::ReadOnly);
+    EmulatedPlatform platform(system.root(), {}, EmulatedPlatform::Access::ReadOnly);
     EXPECT_EQ(folderAddress("  C:\\WINDOWS\\Web ", platform), "C:\\WINDOWS\\Web");
     EXPECT_EQ(folderAddress("file:///C:/WINDOWS/My%20Web", platform), "C:\\WINDOWS\\My Web");
     EXPECT_EQ(folderAddress("file://c:\\temp", platform), "C:\\temp");

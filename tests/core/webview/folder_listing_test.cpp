@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 /// The listing of a host folder, through the emulated system's drive Z:.
 FolderListing listHost(const fs::path& folder, bool withHidden = false) {
-    EmulatedPlatform platform("/nonexistent-root", EmulatedPlatform::Access::ReadOnly);
+    EmulatedPlatform platform("/nonexistent-root", {}, EmulatedPlatform::Access::ReadOnly);
     return listFolder(platform, platform.windowsPath(folder.string()), withHidden);
 }
 
@@ -68,7 +68,7 @@ TEST(FolderListing, ABadFolderSaysWhyInWords) {
         ::chmod((temp.outside() / "closed").c_str(), 0);
         EXPECT_EQ(listHost(temp.outside() / "closed").error, "アクセスが拒否されました");
     }
-    EmulatedPlatform platform("/nonexistent-root", EmulatedPlatform::Access::ReadOnly);
+    EmulatedPlatform platform("/nonexistent-root", {}, EmulatedPlatform::Access::ReadOnly);
     EXPECT_EQ(listFolder(platform, "Q:\\").error, "このパスはこのシステムにありません");
 }
 
