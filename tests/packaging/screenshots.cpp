@@ -8,11 +8,11 @@
 #include "appearance/system_palette.h"
 #include "platform/emulated/emulated_platform.h"
 #include "stock/picture_strip.h"
+#include "template/template_text.h"
 #include "webview/drive_scheme.h"
 #include "webview/folder_view.h"
 #include "webview/folder_window.h"
 #include "webview/headless.h"
-#include "template/template_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     // The recommended settings applied, and the folder of the pictures in the viewer beside.
     window.cmdTovraMode_Click();
     window.cmdMake_Click();
-    lumivane::platform::EmulatedPlatform reader(platform.root(), {},
-                                                lumivane::platform::EmulatedPlatform::Access::ReadOnly);
+    lumivane::platform::EmulatedPlatform reader(
+        platform.root(), {}, lumivane::platform::EmulatedPlatform::Access::ReadOnly);
     lumivane::webview::FolderWindow viewer(reader);
     viewer.resize(800, 600);
     viewer.view().setSecond(2);

@@ -240,4 +240,23 @@ TEST_F(Page, ADamagedOrEmptyPictureCopyLeavesThePanelColour) {
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(Page, TheSystemsUiFontIsTheOneTheProgramUses) {
+    restore();
+    ASSERT_TRUE(open(folder));
+    const QString widths =
+        QStringLiteral("document.fonts.load('20px \"MS UI Gothic\"').then(() => {"
+                       "  const c = document.createElement('canvas').getContext('2d');"
+                       "  const width = (font) => { c.font = '20px ' + font; return "
+                       "c.measureText('Wide mmm').width; };"
+                       "  window.widths = [width('\"MS UI Gothic\"'), width('\"Noto Sans CJK "
+                       "JP\"'), width('serif')];"
+                       "})");
+    js(widths);
+    ASSERT_TRUE(waitUntil([&] { return js("Array.isArray(window.widths)").toBool(); }));
+    const QVariantList measured = js("window.widths").toList();
+    ASSERT_EQ(measured.size(), 3);
+    EXPECT_DOUBLE_EQ(measured[0].toDouble(), measured[1].toDouble());
+    EXPECT_NE(measured[0].toDouble(), measured[2].toDouble());
+}
+
 } // namespace
