@@ -8,8 +8,8 @@
 
 namespace lumivane::bench {
 
-inline void printFigure(std::string_view name, double value, double baseline,
-                        std::string_view unit, double target) {
+inline void printFigure(std::string_view name, double value, double baseline, std::string_view unit,
+                        double target) {
     std::printf("FIGURE\t%.*s\t%.6g\t%.6g\t%.*s\t%.6g\n", static_cast<int>(name.size()),
                 name.data(), value, baseline, static_cast<int>(unit.size()), unit.data(), target);
     std::fflush(stdout);

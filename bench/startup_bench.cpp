@@ -10,78 +10,15 @@
 // controls in the Japanese UI font, the emulated system's registry and colours.
 // Within three times a bare window the start still feels immediate; beyond it, something
 // does work at start that it could put off.
+#include "child_clock.h"
 #include "figure.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <climits>
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
-#include <optional>
-#include <spawn.h>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
-
-namespace {
 
 namespace fs = std::filesystem;
-
-long long nowNs() {
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-/// Starts `program` and returns the nanoseconds from just before the start to the paint
-/// time it reports; nullopt when it did not report one.
-std::optional<long long> timeToFirstPaint(const fs::path& program) {
-    int out[2];
-    if (::pipe(out) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::string path = program.string();
-    char* argv[] = {path.data(), nullptr};
-
-    const long long started = nowNs();
-    pid_t child = 0;
-    const int spawned = ::posix_spawn(&child, path.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    if (spawned != 0) {
-        ::close(out[0]);
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = ::read(out[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
-        text.append(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    long long painted = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(text.c_str(), "painted %lld", &painted) != 1)
-        return std::nullopt;
-    return painted - started;
-}
-
-double median(std::vector<long long> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
-} // namespace
+using lumivane::bench::median;
+using lumivane::bench::timeToMoment;
 
 int main(int argc, char** argv) {
     int runs = 9;
@@ -107,8 +44,8 @@ int main(int argc, char** argv) {
     bool measured = true;
     // The first start of each sets up the emulated system and warms the file cache.
     for (int i = -1; i < runs && measured; ++i) {
-        const std::optional<long long> program = timeToFirstPaint(probe);
-        const std::optional<long long> bare = timeToFirstPaint(baseline);
+        const std::optional<long long> program = timeToMoment({probe.string()}, "painted");
+        const std::optional<long long> bare = timeToMoment({baseline.string()}, "painted");
         measured = program && bare;
         if (measured && i >= 0) {
             probeNs.push_back(*program);

@@ -5,7 +5,6 @@
 #include "template/template_text.h"
 
 #include <benchmark/benchmark.h>
-
 #include <map>
 #include <string>
 

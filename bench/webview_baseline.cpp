@@ -1,11 +1,11 @@
 // The bare engine: a QWebEngineView that loads folder.htt (argument 1) as a plain page with
 // its own character set and prints the monotonic time when the load has finished.
+#include "child_clock.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QUrl>
 #include <QWebEngineView>
-#include <cstdio>
-#include <ctime>
 
 int main(int argc, char** argv) {
     if (argc < 2)
@@ -19,11 +19,7 @@ int main(int argc, char** argv) {
     view.resize(800, 600);
     view.show();
     QObject::connect(&view, &QWebEngineView::loadFinished, [](bool) {
-        timespec now{};
-        ::clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("laidout %lld\n",
-                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-        std::fflush(stdout);
+        lumivane::bench::reportMoment("laidout");
         QCoreApplication::exit(0);
     });
     view.setContent(page.readAll(), QStringLiteral("text/html;charset=shift_jis"),

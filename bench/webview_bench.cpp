@@ -6,83 +6,25 @@
 //     load (the folder, the host script, the stand-ins, the pictures) stays small (target 1.5).
 // Each is a child process on the offscreen platform, started once to warm the caches, then
 // `--runs N` times (default 5) in turns; the medians are compared.
+#include "child_clock.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "template/apply.h"
 #include "template/template_text.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-long long nowNs() {
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-/// Runs the program with its arguments; the nanoseconds from just before the start to the
-/// time it reports as "laidout", or nullopt.
-std::optional<long long> timeToLayout(std::vector<std::string> args) {
-    int out[2];
-    if (::pipe(out) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    // The engine's start-up chatter is not the benchmark's output.
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const long long started = nowNs();
-    pid_t child = 0;
-    const int spawned = ::posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    if (spawned != 0) {
-        ::close(out[0]);
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = ::read(out[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
-        text.append(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    long long laidOut = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(text.c_str(), "laidout %lld", &laidOut) != 1)
-        return std::nullopt;
-    return laidOut - started;
-}
-
-double median(std::vector<long long> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
+using lumivane::bench::median;
+using lumivane::bench::timeToMoment;
 
 fs::path folderOf(const fs::path& parent, const std::string& name, int files) {
     const fs::path folder = parent / name;
@@ -131,9 +73,9 @@ int main(int argc, char** argv) {
     std::vector<long long> manyNs, fewNs, bareNs;
     bool measured = true;
     for (int i = -1; i < runs && measured; ++i) {
-        const auto a = timeToLayout({probe, many});
-        const auto b = timeToLayout({probe, few});
-        const auto c = timeToLayout({baseline, page});
+        const auto a = timeToMoment({probe, many}, "laidout");
+        const auto b = timeToMoment({probe, few}, "laidout");
+        const auto c = timeToMoment({baseline, page}, "laidout");
         measured = a && b && c;
         if (measured && i >= 0) {
             manyNs.push_back(*a);

@@ -1,5 +1,7 @@
 #include "webview/folder_address.h"
 
+#include "platform/ascii.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -15,24 +17,6 @@ bool isSeparator(char c) {
 
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (lower(text[i]) != lower(prefix[i]))
-            return false;
-    }
-    return true;
 }
 
 /// "X:" followed by a separator or the end.
@@ -108,7 +92,7 @@ std::vector<std::string_view> pathNames(std::string_view rest) {
 std::optional<std::string> normalWindowsPath(std::string_view text) {
     if (!startsWithDrive(text) || text.find('\0') != std::string_view::npos)
         return std::nullopt;
-    std::string path{upper(text[0]), ':'};
+    std::string path{upperAscii(text[0]), ':'};
     const std::vector<std::string_view> names = pathNames(text.substr(2));
     for (std::string_view name : names) {
         path += '\\';
@@ -181,7 +165,7 @@ std::string driveUrl(std::string_view windowsPath) {
         return std::string(windowsPath);
     std::string url(kDriveScheme);
     url += "://";
-    url += lower((*plain)[0]);
+    url += lowerAscii((*plain)[0]);
     url += '/';
     const std::vector<std::string_view> names = pathNames(std::string_view(*plain).substr(2));
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -221,7 +205,7 @@ std::optional<std::string> windowsPathOfDriveUrl(std::string_view url) {
         return std::nullopt;
     std::string_view path = url.substr(1);
     path = path.substr(0, path.find_first_of("?#"));
-    std::string windows{upper(url[0]), ':'};
+    std::string windows{upperAscii(url[0]), ':'};
     windows += percentDecoded(path);
     return normalWindowsPath(windows);
 }

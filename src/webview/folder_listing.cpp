@@ -1,5 +1,7 @@
 #include "webview/folder_listing.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -12,16 +14,6 @@
 
 namespace lumivane::webview {
 namespace {
-
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), lower);
-    return out;
-}
 
 /// The extension after the last dot, in lower case; empty without one (".profile" has none).
 std::string extensionOf(std::string_view name) {
@@ -207,9 +199,8 @@ std::string typeName(const FolderEntry& entry) {
             return std::string(name);
     }
     std::string capitals = extension;
-    std::transform(capitals.begin(), capitals.end(), capitals.begin(), [](char c) {
-        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    });
+    std::transform(capitals.begin(), capitals.end(), capitals.begin(),
+                   [](char c) { return upperAscii(c); });
     return capitals + " ファイル";
 }
 

@@ -1,5 +1,7 @@
 #include "webview/page_text.h"
 
+#include "platform/ascii.h"
+#include "platform/utf8.h"
 #include "webview/folder_address.h"
 
 #include <algorithm>
@@ -8,16 +10,6 @@
 
 namespace lumivane::webview {
 namespace {
-
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), lower);
-    return out;
-}
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -45,7 +37,7 @@ std::size_t findNoCase(std::string_view text, std::string_view what, std::size_t
         return std::string_view::npos;
     for (std::size_t i = from; i + what.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < what.size() && lower(text[i + k]) == lower(what[k]))
+        while (k < what.size() && lowerAscii(text[i + k]) == lowerAscii(what[k]))
             ++k;
         if (k == what.size())
             return i;
@@ -113,22 +105,7 @@ std::string decodeReferences(std::string_view text) {
             out += '&';
             continue;
         }
-        const char32_t c = *code;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        platform::appendUtf8(out, *code);
         i = semi;
     }
     return out;
@@ -339,7 +316,7 @@ std::optional<Tag> readTag(std::string_view text, std::size_t at) {
     Tag tag;
     std::size_t i = at + 1;
     while (i < text.size() && !isSpace(text[i]) && text[i] != '>' && text[i] != '/')
-        tag.name += lower(text[i++]);
+        tag.name += lowerAscii(text[i++]);
     while (i < text.size()) {
         while (i < text.size() && (isSpace(text[i]) || text[i] == '/'))
             ++i;
@@ -353,7 +330,7 @@ std::optional<Tag> readTag(std::string_view text, std::size_t at) {
         attribute.begin = i;
         while (i < text.size() && !isSpace(text[i]) && text[i] != '=' && text[i] != '>' &&
                text[i] != '/')
-            attribute.name += lower(text[i++]);
+            attribute.name += lowerAscii(text[i++]);
         if (attribute.name.empty()) // a stray '=': part of no attribute
             ++i;
         std::size_t j = i;

@@ -40,6 +40,13 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 } // namespace
 
+void prepareEngine() {
+    if (::geteuid() == 0)
+        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+    DriveSchemeHandler::registerScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
 int viewerMain(int argc, char** argv, const LaidOutHook& laidOut) {
     const ParsedViewerArgs parsed =
         parseViewerArgs(std::vector<std::string>(argv + 1, argv + argc));
@@ -56,18 +63,14 @@ int viewerMain(int argc, char** argv, const LaidOutHook& laidOut) {
         std::printf("lumivane-webview %s\n", windows::versionNumber().c_str());
         return 0;
     }
-    // A shot needs no display; the engine's sandbox refuses to run for root (containers, CI).
+    // A shot needs no display.
     if (args.png && !std::getenv("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (::geteuid() == 0)
-        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-
     // The engine's account of its graphics set-up is for its own developers, not for users.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     if (args.png)
         defaultHandler = qInstallMessageHandler(quietHandler);
-    DriveSchemeHandler::registerScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumivane-webview"));
     QApplication::setDesktopFileName(QStringLiteral("lumivane-webview"));

@@ -13,6 +13,7 @@
 #include "webview/folder_view.h"
 #include "webview/folder_window.h"
 #include "webview/headless.h"
+#include "webview/viewer_main.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +26,6 @@
 #include <QTextStream>
 #include <QTimer>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -68,11 +68,7 @@ bool save(const QPixmap& picture, const QString& file) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The viewer's engine: its scheme before the application, no sandbox for root.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    lumivane::webview::DriveSchemeHandler::registerScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    lumivane::webview::prepareEngine();
     QApplication app(argc, argv);
     lumivane::webview::DriveSchemeHandler::useDesktopIcons();
     if (argc != 2) {
