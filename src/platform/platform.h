@@ -20,6 +20,8 @@ struct FolderItem {
     std::int64_t modified = 0; ///< seconds since 1970-01-01 UTC
     bool readOnly = false;     ///< the read-only attribute (elsewhere: the owner may not write)
     bool hidden = false;       ///< the hidden attribute (elsewhere: the name begins with a dot)
+
+    friend bool operator==(const FolderItem&, const FolderItem&) = default;
 };
 
 /// Registry roots the program uses. Every caller passes the current user's hive.

@@ -44,8 +44,11 @@ constexpr std::uint64_t kLargestShortcut = 64 * 1024;
 void sortEntries(std::vector<FolderEntry>& entries) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        keys.emplace_back((entries[i].isFolder ? "0" : "1") + lowerAscii(entries[i].name), i);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::string key(1, entries[i].isFolder ? '0' : '1');
+        key += lowerAscii(entries[i].name);
+        keys.emplace_back(std::move(key), i);
+    }
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first
                                   : entries[a.second].name < entries[b.second].name;
@@ -85,7 +88,7 @@ std::string localDate(std::int64_t seconds) {
             return {};
         local = *exact;
     }
-    char text[32];
+    char text[64];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
     return text;

@@ -12,6 +12,8 @@ namespace lumivane::webview {
 /// One entry of a folder as the file list shows it.
 struct FolderEntry : platform::FolderItem {
     std::string infoTip; ///< the address of an Internet shortcut (.url), else empty
+
+    friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
 };
 
 /// A folder's entries, folders first, then by name without regard to ASCII case.
@@ -20,6 +22,8 @@ struct FolderListing {
     std::vector<FolderEntry> entries;
     std::string error;
     bool ok() const { return error.empty(); }
+
+    friend bool operator==(const FolderListing&, const FolderListing&) = default;
 };
 
 /// Reads the folder at a Windows path. Hidden entries are left out unless asked for; an entry

@@ -146,7 +146,7 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
         if (!isMainFrame)
-            return url.scheme() == QLatin1String("lumivane");
+            return false; // the folder view has no frames of its own
         if (url == DriveSchemeHandler::pageUrl() && expecting_) {
             expecting_ = false;
             return true;
@@ -199,14 +199,14 @@ FolderView::~FolderView() {
 
 void FolderView::showFolder(const QString& windowsPath, const QStringList& selectNames) {
     folder_ = windowsPath;
-    show(freshListing(), selectNames);
+    present(freshListing(), selectNames);
 }
 
 void FolderView::reloadPage() {
-    show(freshListing(), selectedNames());
+    present(freshListing(), selectedNames());
 }
 
-void FolderView::show(FolderListing listing, const QStringList& selectNames) {
+void FolderView::present(FolderListing listing, const QStringList& selectNames) {
     listing_ = std::move(listing);
     selection_ = indicesOf(selectNames);
     loadPage();
@@ -350,22 +350,10 @@ QByteArray FolderView::pageBytes() {
 
 void FolderView::refreshEntries() {
     FolderListing fresh = freshListing();
-    const auto same = [](const FolderListing& a, const FolderListing& b) {
-        if (a.error != b.error || a.entries.size() != b.entries.size())
-            return false;
-        for (std::size_t i = 0; i < a.entries.size(); ++i) {
-            const FolderEntry& x = a.entries[i];
-            const FolderEntry& y = b.entries[i];
-            if (x.name != y.name || x.size != y.size || x.modified != y.modified ||
-                x.isFolder != y.isFolder || x.readOnly != y.readOnly)
-                return false;
-        }
-        return true;
-    };
-    if (same(fresh, listing_))
+    if (fresh == listing_)
         return;
     // The page's stand-ins hold the entries: lay it out anew with them.
-    show(std::move(fresh), selectedNames());
+    present(std::move(fresh), selectedNames());
 }
 
 void FolderView::refreshColours() {

@@ -85,7 +85,7 @@ private:
     QByteArray pageBytes();
     FolderListing freshListing() const;
     /// Shows these entries of the current folder with these selected, in a page laid out anew.
-    void show(FolderListing listing, const QStringList& selectNames);
+    void present(FolderListing listing, const QStringList& selectNames);
     void loadPage();
     QString configScript() const;
     bool openAddress(const QUrl& url);

@@ -255,7 +255,9 @@ std::string prepareValue(std::string_view value, bool colours) {
                 i = close == std::string_view::npos ? value.size() : close + 1;
             } else if (colours && (i == 0 || !isIdentChar(value[i - 1])) &&
                        systemColourIndex(word)) {
-                out += "var(" + systemColourVariable(lowerAscii(word)) + ")";
+                out += "var(";
+                out += systemColourVariable(word);
+                out += ')';
                 i = end;
             } else {
                 out += word;
@@ -412,7 +414,7 @@ std::string rewriteTag(std::string_view text, std::size_t at, const Tag& tag,
             if (value == raw)
                 continue;
             if (attribute.quote == 0)
-                value = "\"" + escapeHtml(decodeReferences(value)) + "\"";
+                value = '"' + escapeHtml(decodeReferences(value)) + '"';
         } else {
             continue;
         }
@@ -458,7 +460,9 @@ std::string jsString(std::string_view text) {
 }
 
 std::string systemColourVariable(std::string_view keyword) {
-    return "--lumivane-" + lowerAscii(keyword);
+    std::string variable = "--lumivane-";
+    variable += lowerAscii(keyword);
+    return variable;
 }
 
 std::string escapeHtml(std::string_view text) {

@@ -111,6 +111,16 @@ TEST_F(FileList, DoubleClickGoesIntoAFolderOrOpensAFile) {
     EXPECT_EQ(opened.size(), 1u);
 }
 
+TEST_F(FileList, TheWindowsKeysWorkWhileThePageHasTheFocus) {
+    ASSERT_TRUE(open(folder + "\\Sub"));
+    ASSERT_TRUE(laidOutAfter([&] { key(Qt::Key_F5); }));
+    EXPECT_EQ(view().folder().toStdString(), folder + "\\Sub");
+    ASSERT_TRUE(laidOutAfter([&] { key(Qt::Key_Backspace); }));
+    EXPECT_EQ(view().folder().toStdString(), folder);
+    ASSERT_TRUE(laidOutAfter([&] { key(Qt::Key_Left, Qt::AltModifier); }));
+    EXPECT_EQ(view().folder().toStdString(), folder + "\\Sub");
+}
+
 TEST_F(FileList, TenThousandFilesDrawOnlyTheRowsThatShow) {
     const std::filesystem::path many = system.outside() / "Many";
     std::filesystem::create_directory(many);

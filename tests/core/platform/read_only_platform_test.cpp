@@ -19,9 +19,12 @@ std::string snapshot(const fs::path& root) {
     std::error_code ec;
     for (const auto& entry : fs::recursive_directory_iterator(root, ec)) {
         out += entry.path().string();
-        if (entry.is_regular_file())
-            out += " " + std::to_string(entry.file_size()) + " " +
-                   std::to_string(entry.last_write_time().time_since_epoch().count());
+        if (entry.is_regular_file()) {
+            out += ' ';
+            out += std::to_string(entry.file_size());
+            out += ' ';
+            out += std::to_string(entry.last_write_time().time_since_epoch().count());
+        }
         out += "\n";
     }
     return out;
