@@ -18,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QWebChannel>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -102,10 +103,6 @@ public Q_SLOTS:
         if (view_.isPageKey(key))
             view_.pageSelectionChanged(list);
     }
-    void openEntry(const QString& key, int index) {
-        if (view_.isPageKey(key))
-            view_.pageOpenEntry(index);
-    }
     void invokeVerb(const QString& key, int index, const QString& verb) {
         if (view_.isPageKey(key))
             view_.pageInvokeVerb(index, verb);
@@ -125,10 +122,6 @@ public Q_SLOTS:
     void goUp(const QString& key) {
         if (view_.isPageKey(key))
             Q_EMIT view_.goUp();
-    }
-    void followLink(const QString& key, const QString& url) {
-        if (view_.isPageKey(key))
-            view_.followLink(QUrl(url));
     }
 
 private:
@@ -185,6 +178,14 @@ FolderView::FolderView(platform::Platform& platform, QWidget* parent)
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+    // What the user opens in the page (a double click, Enter, a link) reaches the viewer as a
+    // window the user asked for; the engine makes no such request for a script on its own.
+    connect(page_, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest& request) {
+                if (request.isUserInitiated())
+                    QTimer::singleShot(0, this,
+                                       [this, url = request.requestedUrl()] { openAddress(url); });
+            });
     channel_->registerObject(QStringLiteral("viewer"), bridge_);
     page_->setWebChannel(channel_, QWebEngineScript::MainWorld);
     setPage(page_);
@@ -387,7 +388,8 @@ bool FolderView::openAddress(const QUrl& url) {
             opener_(QUrl::fromLocalFile(fromUtf8(*host)));
             return true;
         }
-        Q_EMIT notice(QStringLiteral("リンク先が見つかりません: ") + fromUtf8(*path));
+        Q_EMIT notice(QStringLiteral("見つかりません: ") + fromUtf8(*path));
+        refreshEntries(); // perhaps an entry that is gone: the folder as it is now
         return false;
     }
     const QString scheme = url.scheme().toLower();
@@ -397,10 +399,6 @@ bool FolderView::openAddress(const QUrl& url) {
         return true;
     }
     return false;
-}
-
-void FolderView::followLink(const QUrl& url) {
-    openAddress(url);
 }
 
 bool FolderView::isPageKey(const QString& key) const {
@@ -414,18 +412,6 @@ void FolderView::pageSelectionChanged(const QList<int>& indices) {
             selection_.append(index);
     }
     Q_EMIT selectionChanged();
-}
-
-void FolderView::pageOpenEntry(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= listing_.entries.size())
-        return;
-    const FolderEntry& entry = listing_.entries[static_cast<std::size_t>(index)];
-    QString path = folder_;
-    if (!path.endsWith(QLatin1Char('\\')))
-        path += QLatin1Char('\\');
-    path += fromUtf8(entry.name);
-    if (!openAddress(QUrl(fromUtf8(driveUrl(path.toStdString())))))
-        refreshEntries(); // it is gone: show the folder as it is now
 }
 
 void FolderView::pageInvokeVerb(int index, const QString& verb) {

@@ -58,10 +58,7 @@ public:
     // Called by the page's stand-ins through the bridge, which checks the page's key.
     bool isPageKey(const QString& key) const;
     void pageSelectionChanged(const QList<int>& indices);
-    void pageOpenEntry(int index);
     void pageInvokeVerb(int index, const QString& verb);
-    /// A link that the user clicked in the page: its folder, or the desktop's program.
-    void followLink(const QUrl& url);
 
 Q_SIGNALS:
     /// A folder is shown (also again after a reload).
@@ -88,6 +85,8 @@ private:
     void present(FolderListing listing, const QStringList& selectNames);
     void loadPage();
     QString configScript() const;
+    /// Opens what the user opened in the page: a folder in the view, a file or an Internet
+    /// address with the desktop's program. False, with a notice, when it is not there.
     bool openAddress(const QUrl& url);
     QStringList namesOf(const QList<int>& indices) const;
     QList<int> indicesOf(const QStringList& names) const;

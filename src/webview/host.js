@@ -496,9 +496,11 @@ function makeFileList(element) {
         changed(before);
     }
 
+    // Opening goes to the viewer as a window the user asked for: the engine lets it through
+    // only during the user's own click or key, so no script can open anything by itself.
     function open(index) {
         if (index >= 0 && index < entries.length) {
-            tell("openEntry", index);
+            window.open(driveUrl(config.folder.path.replace(/\\$/, "") + "\\" + entries[index][0]));
         }
     }
 
@@ -763,9 +765,9 @@ document.addEventListener("DOMContentLoaded", () => {
             tell("pictureFailed", windowsPathOf(target.src));
         }
     }, true);
-    // A link that the user clicks goes where it points, through the viewer: to a folder of
-    // the drives, or to the desktop's program. Links that the page's script follows, and
-    // clicks that it makes itself, go nowhere.
+    // A link that the user clicks goes where it points, through the viewer (to a folder of
+    // the drives, or to the desktop's program), as a window the user asked for. Links that
+    // the page's script follows, and clicks that it makes itself, go nowhere.
     document.addEventListener("click", (event) => {
         const link = event.target instanceof Element ? event.target.closest("a[href]") : null;
         if (!link || /^\s*javascript:/i.test(link.getAttribute("href"))) {
@@ -773,7 +775,7 @@ document.addEventListener("DOMContentLoaded", () => {
         }
         event.preventDefault();
         if (event.isTrusted) {
-            tell("followLink", link.href);
+            window.open(link.href);
         }
     }, true);
     document.addEventListener("load", (event) => {

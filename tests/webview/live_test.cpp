@@ -31,12 +31,14 @@ TEST_F(Live, AChangeInLumivaneReachesTheOpenViewKeepingTheSelection) {
 
     options.lblColor[2] = "lime";
     ASSERT_TRUE(laidOutAfter([&] { apply(options, {picture("b.bmp", Qt::green)}); }));
+    ASSERT_TRUE(quiet());
     EXPECT_TRUE(near(pagePixel(panel), QColor(0, 255, 0), 8));
     EXPECT_EQ(view().selectedNames(), QStringList{"two.txt"});
     EXPECT_TRUE(
         js("document.all.Info.innerHTML").toString().contains(QStringLiteral("<b>two.txt</b>")));
 
     ASSERT_TRUE(laidOutAfter([&] { restore(); }));
+    ASSERT_TRUE(quiet());
     EXPECT_TRUE(js("getComputedStyle(document.all.Panel).backgroundImage")
                     .toString()
                     .contains(QStringLiteral("wvleft.bmp")));

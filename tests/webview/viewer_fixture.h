@@ -3,8 +3,8 @@
 
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
-#include "template/template_text.h"
 #include "template/apply.h"
+#include "template/template_text.h"
 #include "webview/folder_view.h"
 #include "webview/folder_window.h"
 #include "webview/headless.h"
@@ -77,6 +77,17 @@ protected:
         const int before = layouts;
         action();
         return waitUntil([&] { return layouts > before; }, ms);
+    }
+
+    /// Waits until the page has not been laid out again for `ms` (the window follows changes
+    /// of the system by itself, a little after they happen); false if it never rests.
+    bool quiet(int ms = 800) {
+        for (int rounds = 0; rounds < 20; ++rounds) {
+            const int before = layouts;
+            if (!waitUntil([&] { return layouts > before; }, ms))
+                return true;
+        }
+        return false;
     }
 
     /// The value of a script expression in the page.
