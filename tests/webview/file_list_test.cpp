@@ -15,8 +15,8 @@ class FileList : public ViewerTest {
 protected:
     FileList() {
         std::vector<std::string> files;
-        for (int i = 0; i < 10; ++i)
-            files.push_back("f" + std::to_string(i) + ".txt");
+        for (char digit = '0'; digit <= '9'; ++digit)
+            files.push_back(std::string{'f', digit, '.', 't', 'x', 't'});
         folder = userFolder("Docs", files);
         std::filesystem::create_directory(system.outside() / "Docs" / "Sub");
         apply({}, {picture("p.bmp", Qt::gray)});
