@@ -74,8 +74,7 @@ void ApplySystemColor(int index, std::uint32_t color) {
 }
 
 void FollowSystemColors(platform::Platform& platform) {
-    for (int index : {platform::syscolor::Window, platform::syscolor::WindowText,
-                      platform::syscolor::MenuText, platform::syscolor::BtnText})
+    for (int index : kShownSystemColors)
         ApplySystemColor(index, platform.sysColor(index));
     platform.setSysColorListener(&ApplySystemColor);
 }

@@ -237,10 +237,4 @@ std::string groupedNumber(std::uint64_t n) {
     return grouped;
 }
 
-bool isPictureName(std::string_view name) {
-    const std::string extension = extensionOf(name);
-    return extension == "bmp" || extension == "jpg" || extension == "jpeg" || extension == "jpe" ||
-           extension == "gif" || extension == "png";
-}
-
 } // namespace lumivane::webview

@@ -52,7 +52,4 @@ std::string shortSizeText(std::uint64_t bytes);
 /// `n` with a comma before every full group of three digits ("12,345").
 std::string groupedNumber(std::uint64_t n);
 
-/// True for the names a thumbnail can show: .bmp, .jpg, .jpeg, .jpe, .gif and .png.
-bool isPictureName(std::string_view name);
-
 } // namespace lumivane::webview

@@ -358,7 +358,6 @@ void FolderView::refreshEntries() {
 }
 
 void FolderView::refreshColours() {
-    platform_.refreshSysColors();
     const QJsonObject colours = systemColours(platform_);
     QString script = QStringLiteral("(function (s) {");
     for (auto it = colours.begin(); it != colours.end(); ++it)

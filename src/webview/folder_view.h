@@ -35,7 +35,7 @@ public:
     /// Reads the folder again and, if its entries changed, shows them in place, keeping the
     /// selected entries that are still there.
     void refreshEntries();
-    /// Takes the system's colours into the shown page at once.
+    /// Takes the colours that the platform holds into the shown page at once.
     void refreshColours();
     /// Selects every entry of the file list.
     void selectAll();
@@ -43,7 +43,6 @@ public:
     /// The page's clock reads this second; nullopt for the real clock.
     void setSecond(std::optional<int> second) { second_ = second; }
     void setShowHidden(bool show) { showHidden_ = show; }
-    bool showHidden() const { return showHidden_; }
     /// How a file is opened: by the desktop's default program unless tests say otherwise.
     using Opener = std::function<void(const QUrl&)>;
     void setOpener(Opener opener) { opener_ = std::move(opener); }

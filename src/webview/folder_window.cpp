@@ -83,8 +83,7 @@ FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
         setNotice(QStringLiteral("画像を表示できません: ") + path);
     });
     connect(view_, &FolderView::scriptError, this, [this](const QString& message, int line) {
-        scriptNotice_ =
-            QStringLiteral("ページのスクリプトのエラー (%1 行): %2").arg(line).arg(message);
+        scriptNotice_ = scriptErrorText(message, line);
         updateStatus();
         Q_EMIT scriptError(message, line);
     });
@@ -92,12 +91,15 @@ FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
     connect(watch_, &SystemWatch::folderChanged, view_, &FolderView::refreshEntries);
     connect(watch_, &SystemWatch::lookChanged, this, &FolderWindow::applyLook);
 
-    FollowSystemColors(platform_);
     applyLook();
     resize(800, 600);
 }
 
 FolderWindow::~FolderWindow() = default;
+
+QString FolderWindow::scriptErrorText(const QString& message, int line) {
+    return QStringLiteral("ページのスクリプトのエラー (%1 行): %2").arg(line).arg(message);
+}
 
 void FolderWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
@@ -110,9 +112,9 @@ void FolderWindow::buildMenus() {
     all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QMenu* show = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    hiddenAction_ = show->addAction(QStringLiteral("隠しファイルを表示(&H)"));
-    hiddenAction_->setCheckable(true);
-    connect(hiddenAction_, &QAction::toggled, this, [this](bool on) {
+    QAction* hidden = show->addAction(QStringLiteral("隠しファイルを表示(&H)"));
+    hidden->setCheckable(true);
+    connect(hidden, &QAction::toggled, this, [this](bool on) {
         view_->setShowHidden(on);
         view_->reloadPage();
     });
@@ -167,14 +169,11 @@ void FolderWindow::buildBand() {
         tool->setAutoRaise(true);
         return tool;
     };
-    backButton_ = button(backAction_, QStringLiteral("戻る"));
-    forwardButton_ = button(forwardAction_, QStringLiteral("進む"));
-    upButton_ = button(upAction_, QStringLiteral("上へ"));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(0);
-    buttons->addWidget(backButton_);
-    buttons->addWidget(forwardButton_);
-    buttons->addWidget(upButton_);
+    buttons->addWidget(button(backAction_, QStringLiteral("戻る")));
+    buttons->addWidget(button(forwardAction_, QStringLiteral("進む")));
+    buttons->addWidget(button(upAction_, QStringLiteral("上へ")));
     buttons->addStretch(1);
     layout->addLayout(buttons, 0, 0, 1, 2);
 
@@ -291,10 +290,7 @@ void FolderWindow::setNotice(const QString& text) {
 }
 
 void FolderWindow::applyLook() {
-    platform_.refreshSysColors();
-    for (int index : {platform::syscolor::Window, platform::syscolor::WindowText,
-                      platform::syscolor::MenuText, platform::syscolor::BtnText})
-        ApplySystemColor(index, platform_.sysColor(index));
+    FollowSystemColors(platform_);
     view_->refreshColours();
     const std::string bitmap = ToolbarBackBitmap(platform_);
     if (!HasBmpEnding(bitmap) || !band_->TileBackImage(bitmap))
@@ -325,9 +321,9 @@ void FolderWindow::showProperties(int index) {
     row(QStringLiteral("更新日時:"), detailOf(entry, Modified));
     std::string attributes;
     if (entry.readOnly)
-        attributes += "読み取り専用 ";
+        attributes = "読み取り専用";
     if (entry.hidden)
-        attributes += "隠しファイル";
+        attributes += attributes.empty() ? "隠しファイル" : ", 隠しファイル";
     row(QStringLiteral("属性:"), attributes.empty() ? "(標準)" : attributes);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);

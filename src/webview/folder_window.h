@@ -8,7 +8,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QToolButton;
 
 namespace lumivane::webview {
 
@@ -37,6 +36,9 @@ public:
     /// True while the toolbar band shows the stored bitmap.
     bool toolbarTiled() const;
 
+    /// How a script error of the page is told: "ページのスクリプトのエラー (N 行): ...".
+    static QString scriptErrorText(const QString& message, int line);
+
 Q_SIGNALS:
     /// The script error of the page, for those who report it elsewhere.
     void scriptError(const QString& message, int line);
@@ -60,13 +62,9 @@ private:
     SystemWatch* watch_;
     ToolbarBand* band_;
     QLineEdit* address_;
-    QToolButton* backButton_;
-    QToolButton* forwardButton_;
-    QToolButton* upButton_;
     QAction* backAction_;
     QAction* forwardAction_;
     QAction* upAction_;
-    QAction* hiddenAction_;
     QLabel* objects_;
     QLabel* size_;
     QLabel* notice_;

@@ -37,7 +37,7 @@ QImage settledShot(QWidget& window) {
 int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& folder) {
     int status = 0;
     QObject::connect(&window, &FolderWindow::scriptError, [&](const QString& message, int line) {
-        say(QStringLiteral("ページのスクリプトのエラー (%1 行): %2").arg(line).arg(message));
+        say(FolderWindow::scriptErrorText(message, line));
         status = 1;
     });
     FolderView& view = window.view();

@@ -1,5 +1,6 @@
 #include "webview/system_watch.h"
 
+#include "appearance/system_palette.h"
 #include "appearance/toolbar_background.h"
 
 #include <QDateTime>
@@ -85,10 +86,12 @@ void SystemWatch::settle() {
 }
 
 void SystemWatch::rearm() {
+    QStringList folders{systemRoot_, folder_};
+    if (!webFolder_.isEmpty())
+        folders << webFolder_ << webFolder_ + QStringLiteral("/leftimage");
     QStringList wanted;
-    for (const QString& folder :
-         {webFolder_, webFolder_ + QStringLiteral("/leftimage"), systemRoot_, folder_}) {
-        if (folder.isEmpty() || folder == QLatin1String("/leftimage"))
+    for (const QString& folder : folders) {
+        if (folder.isEmpty())
             continue;
         const QString existing = existingAncestor(folder);
         if (!existing.isEmpty())
@@ -120,8 +123,7 @@ QString SystemWatch::templateFingerprint() const {
 QString SystemWatch::lookFingerprint() {
     platform_.refreshSysColors();
     QString print;
-    for (int index : {platform::syscolor::Window, platform::syscolor::WindowText,
-                      platform::syscolor::MenuText, platform::syscolor::BtnText})
+    for (int index : kShownSystemColors)
         print += QString::number(platform_.sysColor(index)) + QLatin1Char(' ');
     const std::string bitmap = ToolbarBackBitmap(platform_);
     print += QString::fromStdString(bitmap);

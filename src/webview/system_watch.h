@@ -22,6 +22,7 @@ public:
 
 Q_SIGNALS:
     void templateChanged();
+    /// The platform's colours are already the stored ones when this is told.
     void lookChanged();
     void folderChanged();
 
@@ -30,7 +31,8 @@ private:
     void settle();
     void rearm();
     QString templateFingerprint() const;
-    /// The look as it is stored now: the four colours and the toolbar bitmap's path and file.
+    /// The look as it is stored now: the four colours (read afresh into the platform's table,
+    /// so that those told of a change find them there) and the toolbar bitmap's path and file.
     QString lookFingerprint();
 
     platform::Platform& platform_;
