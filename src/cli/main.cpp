@@ -29,6 +29,7 @@ std::string overallHelp() {
         "  --help     この説明を表示します。\n"
         "  --version  プログラムの名前と版を表示します。\n"
         "\n"
+        "値を取るオプションは --count 3 とも --count=3 とも書けます。\n"
         "終了状態: 0 成功、1 処理の失敗、2 引数の誤り (標準出力には何も書きません)。\n";
     for (const Command* command : kCommands) {
         help += "\n";

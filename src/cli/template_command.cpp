@@ -3,6 +3,7 @@
 // output empty.
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/option_value.h"
 #include "cli/program_folder.h"
 #include "template/option_names.h"
 #include "template/template_text.h"
@@ -64,20 +65,8 @@ std::optional<int> parseCount(std::string_view text) {
 Status parse(std::span<const std::string> args, Request& request) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        // "--count N" and "--count=N" alike
-        auto valueOf = [&](std::string_view option) -> std::optional<std::string> {
-            if (arg == option) {
-                if (i + 1 == args.size())
-                    return std::nullopt;
-                return args[++i];
-            }
-            return arg.substr(option.size() + 1);
-        };
-        auto is = [&](std::string_view option) {
-            return arg == option ||
-                   (arg.size() > option.size() && arg.compare(0, option.size(), option) == 0 &&
-                    arg[option.size()] == '=');
-        };
+        const auto is = [&](std::string_view option) { return namesOption(arg, option); };
+        const auto valueOf = [&] { return optionValue(args, i); };
         if (arg == "--help" || arg == "-h") {
             request.help = true;
             return Status::success();
@@ -86,7 +75,7 @@ Status parse(std::span<const std::string> args, Request& request) {
         } else if (arg == "--preset") {
             request.preset = true;
         } else if (is("--count")) {
-            const auto value = valueOf("--count");
+            const auto value = valueOf();
             if (!value)
                 return Status::failure("--count の後に画像の数がありません。");
             const auto count = parseCount(*value);
@@ -96,7 +85,7 @@ Status parse(std::span<const std::string> args, Request& request) {
             request.count = *count;
         } else if (is("--script-folder") || is("--program-folder")) {
             const std::string option = arg.substr(0, arg.find('='));
-            const auto value = valueOf(option);
+            const auto value = valueOf();
             if (!value)
                 return Status::failure(option + " の後にフォルダがありません。");
             if (Status status = checkLineText(option, *value); !status)

@@ -1,5 +1,7 @@
 #include "webview/viewer_args.h"
 
+#include "cli/option_value.h"
+
 #include <charconv>
 
 namespace lumivane::webview {
@@ -56,18 +58,22 @@ ParsedViewerArgs parseViewerArgs(const std::vector<std::string>& arguments) {
             args.info = true;
             continue;
         }
-        const bool takesValue = argument == "--png" || argument == "--size" ||
-                                argument == "--second" || argument == "--select";
-        if (!takesValue)
+        std::string_view name;
+        for (std::string_view option : {"--png", "--size", "--second", "--select"}) {
+            if (cli::namesOption(argument, option))
+                name = option;
+        }
+        if (name.empty())
             return fail("知らないオプションです: " + quoted(argument));
-        if (i + 1 >= arguments.size())
-            return fail(argument + " には値が要ります");
-        const std::string& value = arguments[++i];
-        if (argument == "--png") {
+        const std::optional<std::string> given = cli::optionValue(arguments, i);
+        if (!given)
+            return fail(std::string(name) + " には値が要ります");
+        const std::string& value = *given;
+        if (name == "--png") {
             if (value.empty())
                 return fail("--png にはファイル名が要ります");
             args.png = value;
-        } else if (argument == "--size") {
+        } else if (name == "--size") {
             const std::size_t x = value.find_first_of("xX");
             const std::optional<int> w =
                 x == std::string::npos ? std::nullopt : wholeNumber(value.substr(0, x), 100, 8192);
@@ -78,7 +84,7 @@ ParsedViewerArgs parseViewerArgs(const std::vector<std::string>& arguments) {
                             quoted(value));
             args.width = w;
             args.height = h;
-        } else if (argument == "--second") {
+        } else if (name == "--second") {
             args.second = wholeNumber(value, 0, 59);
             if (!args.second)
                 return fail("--second は 0 から 59 の秒で指定します: " + quoted(value));
@@ -113,6 +119,7 @@ std::string viewerUsage() {
            "                  (--png と一緒に使います)。\n"
            "  --version       プログラムの名前と版を表示します。\n"
            "  --help          この説明を表示します。\n"
+           "値を取るオプションは --size 640x480 とも --size=640x480 とも書けます。\n"
            "\n"
            "ページのスクリプトのエラーはすべて標準エラーに書きます (メッセージと行)。\n"
            "終了状態: 0 エラーなし、1 スクリプトのエラーがあった、またはフォルダか\n"

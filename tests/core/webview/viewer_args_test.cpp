@@ -47,4 +47,19 @@ TEST(ViewerArgs, BadArgumentsGetOneLine) {
     }
 }
 
+TEST(ViewerArgs, AValueFollowsItsOptionOrAnEqualsSign) {
+    const ParsedViewerArgs parsed =
+        parseViewerArgs({"--size=640x480", "--png=out.png", "--second=7", "--select=a=b.txt",
+                         "--select", "c.txt", "--png", "again.png"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.args.width, 640);
+    EXPECT_EQ(parsed.args.height, 480);
+    EXPECT_EQ(parsed.args.png, "again.png");
+    EXPECT_EQ(parsed.args.second, 7);
+    EXPECT_EQ(parsed.args.select, (std::vector<std::string>{"a=b.txt", "c.txt"}));
+
+    for (const char* bad : {"--size=", "--png=", "--size=10x10", "--info=1", "--help=x"})
+        EXPECT_FALSE(parseViewerArgs({bad}).error.empty()) << bad;
+}
+
 } // namespace
