@@ -9,4 +9,13 @@ std::string programFolder() {
     return platform::makeSystemPlatform(standardTemplateBytes())->programFolder();
 }
 
+std::string folderAsThePageNamesIt(const std::string& folder) {
+    if (!folder.starts_with('/') && !folder.starts_with("./") && !folder.starts_with("../"))
+        return folder;
+    std::string windows = platform::makeSystemPlatformForReading()->windowsPath(folder);
+    while (windows.size() > 3 && windows.back() == '\\')
+        windows.pop_back();
+    return windows;
+}
+
 } // namespace lumivane::cli

@@ -27,6 +27,8 @@ constexpr std::string_view kHelp =
     "  --script-folder TEXT   スクリプトに書く画像フォルダ (円記号を二重にした形)。\n"
     "                         既定は C:\\WINDOWS の場合の C:\\\\WINDOWS\\\\Web\\\\leftimage\\\\。\n"
     "  --program-folder TEXT  null.gif のあるフォルダ (既定はこのプログラムのフォルダ)。\n"
+    "                         ホストのパス (/ や ./ で始まるもの) は、ドロップした画像の\n"
+    "                         パスと同じく Windows の形 (Z:\\usr\\lib など) にします。\n"
     "  NAME=VALUE             オプションを設定します。NAME はコントロール名に配列の番号を\n"
     "                         続けたものです:\n"
     "      チェックボックス (0 = オフ、1 = オン、2 = 灰色でオン扱い):\n"
@@ -124,7 +126,8 @@ int run(std::span<const std::string> args) {
     }
     input.imageCount = request.count;
     input.scriptFolder = request.scriptFolder.value_or(scriptFolder(R"(C:\WINDOWS\Web\leftimage)"));
-    input.programFolder = request.programFolder ? *request.programFolder : programFolder();
+    input.programFolder =
+        request.programFolder ? folderAsThePageNamesIt(*request.programFolder) : programFolder();
 
     if (!writeBytes(templateBytes(input))) {
         writeError("テンプレートを標準出力に書けませんでした。");

@@ -91,6 +91,25 @@ TEST(CliTemplate, DefaultProgramFolderIsTheProgramsOwn) {
     EXPECT_NE(run.out.find("<img src=\"" + folder + "\\null.gif\"id=bgImage"), std::string::npos);
 }
 
+#ifndef _WIN32
+TEST(CliTemplate, AHostProgramFolderTakesItsDriveZForm) {
+    std::filesystem::remove_all(emulatedRoot());
+    // As a dropped picture's host path does: the page names files on the emulated system.
+    for (const char* folder : {"/usr/lib/lumivane", "--program-folder=/usr/lib/lumivane/"}) {
+        const CliRun run = folder[0] == '/' ? cli({"template", "--program-folder", folder})
+                                            : cli({"template", folder});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("<img src=\"Z:\\usr\\lib\\lumivane\\null.gif\"id=bgImage"),
+                  std::string::npos)
+            << folder;
+    }
+    EXPECT_FALSE(std::filesystem::exists(emulatedRoot())) << "the emulated system was set up";
+    // A Windows path stays as it is written.
+    const CliRun windows = cli({"template", "--program-folder", "q:/Lv"});
+    EXPECT_NE(windows.out.find("<img src=\"q:/Lv\\null.gif\"id=bgImage"), std::string::npos);
+}
+#endif
+
 TEST(CliTemplate, BadArgumentsGiveOneLineStatusTwoAndNoOutput) {
     const std::vector<std::vector<std::string>> bad = {
         {},
