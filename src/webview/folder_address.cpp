@@ -179,21 +179,22 @@ std::string driveUrl(std::string_view windowsPath) {
 }
 
 std::string pageAddress(std::string_view address) {
-    std::string_view path = address;
-    if (startsWithNoCase(path, "file:")) {
-        path.remove_prefix(5);
-        for (int slash = 0; slash < 3 && !path.empty() && isSeparator(path.front()); ++slash)
-            path.remove_prefix(1);
+    std::string path;
+    if (startsWithNoCase(address, "file:")) {
+        std::string_view rest = address.substr(5);
+        for (int slash = 0; slash < 3 && !rest.empty() && isSeparator(rest.front()); ++slash)
+            rest.remove_prefix(1);
+        std::string named(rest);
         // The old form "file:///C|/x" names the drive with a bar.
-        if (path.size() >= 2 && isLetter(path[0]) && path[1] == '|') {
-            std::string drive{path[0], ':'};
-            drive += path.substr(2);
-            return startsWithDrive(drive) ? driveUrl(percentDecoded(drive)) : std::string(address);
-        }
-        return startsWithDrive(path) && path.size() > 2 ? driveUrl(percentDecoded(path))
-                                                        : std::string(address);
+        if (named.size() >= 2 && isLetter(named[0]) && named[1] == '|')
+            named[1] = ':';
+        path = percentDecoded(named);
+    } else if (address.size() > 2) { // "C:" alone may be the start of an address of scheme c
+        path = address;
     }
-    return startsWithDrive(path) && path.size() > 2 ? driveUrl(path) : std::string(address);
+    if (!startsWithDrive(path) || !normalWindowsPath(path))
+        return std::string(address);
+    return driveUrl(path);
 }
 
 std::optional<std::string> windowsPathOfDriveUrl(std::string_view url) {

@@ -35,7 +35,9 @@ std::string driveUrl(std::string_view windowsPath);
 
 /// An address as the page may write it, rewritten for the viewer: a Windows path
 /// ("C:\x", "c:/x") or a file: address of one ("file://C:\x", "file:///C:/x") becomes its
-/// driveUrl; anything else (http:, a relative address, a host path) is returned unchanged.
+/// driveUrl; anything else (http:, a relative address, a host path, a path holding NUL) is
+/// returned unchanged. The page's script rewrites what it sets by the same rule: both are
+/// held to one table of cases (tests/core/webview/page_addresses.txt).
 std::string pageAddress(std::string_view address);
 
 /// The Windows path that a drive address stands for, or nullopt when it is not one.

@@ -1,4 +1,5 @@
 // Folder addresses: what users type, what the page writes, and the drive addresses between.
+#include "page_address_cases.h"
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
 #include "webview/folder_address.h"
@@ -54,21 +55,22 @@ TEST(FolderAddress, DriveAddressesGoBothWays) {
     EXPECT_EQ(driveUrl("Z:\\home\\me\\"), "lumivane://z/home/me/");
     EXPECT_EQ(driveUrl("Z:\\"), "lumivane://z/");
     EXPECT_EQ(driveUrl("Z:\\写真\\a#b?.jpg"), "lumivane://z/%E5%86%99%E7%9C%9F/a%23b%3F.jpg");
-    for (const char* path : {"C:\\WINDOWS\\Web\\wvleft.bmp", "Z:\\写真\\a#b?.jpg", "Z:\\a b\\%41"})
+    for (const char* path : {"C:\\WINDOWS\\Web\\wvleft.bmp", "Z:\\写真\\a#b?.jpg", "Z:\\a b\\%41",
+                             "Z:\\not\xff utf-8"})
         EXPECT_EQ(windowsPathOfDriveUrl(driveUrl(path)), path);
     EXPECT_EQ(windowsPathOfDriveUrl("lumivane://c/WINDOWS/../../etc/passwd"), "C:\\etc\\passwd")
         << "'..' stops at the drive's root";
     EXPECT_FALSE(windowsPathOfDriveUrl("lumivane://view/"));
     EXPECT_FALSE(windowsPathOfDriveUrl("file:///etc/passwd"));
     EXPECT_FALSE(windowsPathOfDriveUrl("lumivane://c/a%00b"));
+}
 
-    EXPECT_EQ(pageAddress("file://C:\\WINDOWS\\Web\\leftimage\\2.lmv"),
-              "lumivane://c/WINDOWS/Web/leftimage/2.lmv");
-    EXPECT_EQ(pageAddress("file:///C:/x%20y/"), "lumivane://c/x%20y/");
-    EXPECT_EQ(pageAddress("c:/temp"), "lumivane://c/temp");
-    for (const char* unchanged : {"http://example.org/a", "mailto:me@example.org", "x.gif",
-                                  "file:///home/me", "javascript:onClick=Properties()", "C:"})
-        EXPECT_EQ(pageAddress(unchanged), unchanged);
+TEST(FolderAddress, ThePagesAddressesAsTheSharedTableSays) {
+    const std::vector<lumivane::testing::PageAddressCase> cases =
+        lumivane::testing::pageAddressCases();
+    ASSERT_GT(cases.size(), 30u);
+    for (const auto& [address, expected, line] : cases)
+        EXPECT_EQ(pageAddress(address), expected) << "page_addresses.txt line " << line;
 }
 
 } // namespace
