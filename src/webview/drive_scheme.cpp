@@ -76,7 +76,7 @@ void DriveSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     const QUrl url = job->requestUrl();
     const QString host = url.host();
     if (host == QLatin1String("view") && url.path() == pageUrl().path()) {
-        reply(job, "text/html;charset=shift_jis", page_());
+        reply(job, "text/html;charset=utf-8", page_());
         return;
     }
     if (host == QLatin1String("icon")) {

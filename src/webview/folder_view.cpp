@@ -4,6 +4,7 @@
 #include "webview/drive_scheme.h"
 #include "webview/folder_address.h"
 #include "webview/page_text.h"
+#include "webview/raw_text.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -11,21 +12,20 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QIcon>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMimeDatabase>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QWebChannel>
-#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <algorithm>
 
-// The page's host script is a resource of this static library: it is registered by hand.
+// The page's scripts are resources of this static library: they are registered by hand.
 static void initWebviewResources() {
     Q_INIT_RESOURCE(webview);
 }
@@ -65,6 +65,10 @@ QString readResource(const QString& name) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+QString jsLiteral(const std::string& text) {
+    return fromUtf8(jsString(text));
+}
+
 /// The theme's icon for an entry, by the type its name says, the way file managers pick it.
 QString iconName(const FolderEntry& entry) {
     static QHash<QString, QString> byExtension;
@@ -87,9 +91,9 @@ QString iconName(const FolderEntry& entry) {
 
 } // namespace
 
-/// What the stand-ins in the page may ask of the viewer, and nothing else. Every call carries
-/// the key that the viewer gave the page's host script when it loaded the page; a call
-/// without the present key (the page's own script, or a page gone) is ignored.
+/// What the page may ask of the viewer, and nothing else. Only the bridge reaches it: the
+/// web channel lives in the bridge's script world, and every call carries the key that the
+/// viewer gave the bridge when it loaded the page, so a late call from a page gone is ignored.
 class ViewerBridge : public QObject {
     Q_OBJECT
 public:
@@ -111,17 +115,25 @@ public Q_SLOTS:
         if (view_.isPageKey(key))
             Q_EMIT view_.scriptError(message, line);
     }
-    void pictureFailed(const QString& key, const QString& path) {
+    void pictureFailed(const QString& key, const QString& address) {
         if (view_.isPageKey(key))
-            Q_EMIT view_.pictureFailed(path);
+            view_.pagePictureFailed(address);
     }
     void pageReady(const QString& key) {
         if (view_.isPageKey(key))
             Q_EMIT view_.laidOut();
     }
-    void goUp(const QString& key) {
+    void openEntry(const QString& key, int index) {
         if (view_.isPageKey(key))
-            Q_EMIT view_.goUp();
+            view_.userOpenedEntry(index);
+    }
+    void openSelection(const QString& key) {
+        if (view_.isPageKey(key))
+            view_.userOpenedSelection();
+    }
+    void openLink(const QString& key, const QString& address) {
+        if (view_.isPageKey(key))
+            view_.userOpenedLink(QUrl(address));
     }
 
 private:
@@ -145,7 +157,7 @@ protected:
             return true;
         }
         // The page never leaves: a reload is laid out anew by the viewer (keeping the
-        // selection); the links that the user clicks are followed by the page's host script.
+        // selection); the links that the user clicks are followed through the bridge.
         if (type == NavigationTypeReload || url == DriveSchemeHandler::pageUrl())
             QTimer::singleShot(0, &view_, &FolderView::reloadPage);
         return false;
@@ -178,16 +190,10 @@ FolderView::FolderView(platform::Platform& platform, QWidget* parent)
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
-    // What the user opens in the page (a double click, Enter, a link) reaches the viewer as a
-    // window the user asked for; the engine makes no such request for a script on its own.
-    connect(page_, &QWebEnginePage::newWindowRequested, this,
-            [this](QWebEngineNewWindowRequest& request) {
-                if (request.isUserInitiated())
-                    QTimer::singleShot(0, this,
-                                       [this, url = request.requestedUrl()] { openAddress(url); });
-            });
+    // No window the page asks for is opened (newWindowRequested is left unanswered): what the
+    // user opens reaches the viewer through the bridge.
     channel_->registerObject(QStringLiteral("viewer"), bridge_);
-    page_->setWebChannel(channel_, QWebEngineScript::MainWorld);
+    page_->setWebChannel(channel_, QWebEngineScript::ApplicationWorld);
     setPage(page_);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
@@ -198,23 +204,33 @@ FolderView::~FolderView() {
     delete page_;
 }
 
+std::string FolderView::rawFolder() const {
+    return toRaw(folder_);
+}
+
 void FolderView::showFolder(const QString& windowsPath, const QStringList& selectNames) {
     folder_ = windowsPath;
-    present(freshListing(), selectNames);
+    std::vector<std::string> names;
+    for (const QString& name : selectNames)
+        names.push_back(toRaw(name));
+    present(freshListing(), names);
 }
 
 void FolderView::reloadPage() {
-    present(freshListing(), selectedNames());
+    present(freshListing(), namesOf(selection_));
 }
 
-void FolderView::present(FolderListing listing, const QStringList& selectNames) {
+void FolderView::present(FolderListing listing, const std::vector<std::string>& selectNames) {
     listing_ = std::move(listing);
     selection_ = indicesOf(selectNames);
     loadPage();
 }
 
 QStringList FolderView::selectedNames() const {
-    return namesOf(selection_);
+    QStringList names;
+    for (const std::string& name : namesOf(selection_))
+        names.append(fromRaw(name));
+    return names;
 }
 
 std::uint64_t FolderView::selectedBytes() const {
@@ -224,69 +240,63 @@ std::uint64_t FolderView::selectedBytes() const {
     return bytes;
 }
 
-QStringList FolderView::namesOf(const QList<int>& indices) const {
-    QStringList names;
+std::vector<std::string> FolderView::namesOf(const QList<int>& indices) const {
+    std::vector<std::string> names;
     for (int index : indices) {
         if (index >= 0 && static_cast<std::size_t>(index) < listing_.entries.size())
-            names.append(fromUtf8(listing_.entries[static_cast<std::size_t>(index)].name));
+            names.push_back(listing_.entries[static_cast<std::size_t>(index)].name);
     }
     return names;
 }
 
-QList<int> FolderView::indicesOf(const QStringList& names) const {
-    QHash<QString, int> byName;
-    for (std::size_t i = 0; i < listing_.entries.size(); ++i)
-        byName.insert(fromUtf8(listing_.entries[i].name), static_cast<int>(i));
+QList<int> FolderView::indicesOf(const std::vector<std::string>& names) const {
     QList<int> indices;
-    for (const QString& name : names) {
-        if (const auto found = byName.constFind(name); found != byName.constEnd())
-            indices.append(*found);
+    for (std::size_t i = 0; i < listing_.entries.size(); ++i) {
+        if (std::find(names.begin(), names.end(), listing_.entries[i].name) != names.end())
+            indices.append(static_cast<int>(i));
     }
-    std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
     return indices;
 }
 
 FolderListing FolderView::freshListing() const {
-    return listFolder(platform_, folder_.toStdString(), showHidden_);
+    return listFolder(platform_, rawFolder(), showHidden_);
 }
 
 void FolderView::loadPage() {
     key_ = QString::number(QRandomGenerator::system()->generate64(), 36) +
            QString::number(QRandomGenerator::system()->generate64(), 36);
-    QWebEngineScript script;
-    script.setName(QStringLiteral("lumivane"));
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(QWebEngineScript::MainWorld);
-    script.setRunsOnSubFrames(false);
-    script.setSourceCode(configScript());
+    const auto script = [](const QString& name, QWebEngineScript::ScriptWorldId world,
+                           const QString& source) {
+        QWebEngineScript made;
+        made.setName(name);
+        made.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        made.setWorldId(world);
+        made.setRunsOnSubFrames(false);
+        made.setSourceCode(source);
+        return made;
+    };
     page_->scripts().clear();
-    page_->scripts().insert(script);
+    page_->scripts().insert(script(QStringLiteral("lumivane-bridge"),
+                                   QWebEngineScript::ApplicationWorld, bridgeScript()));
+    page_->scripts().insert(
+        script(QStringLiteral("lumivane-page"), QWebEngineScript::MainWorld, pageScript()));
     page_->expectLoad();
     page_->load(DriveSchemeHandler::pageUrl());
     Q_EMIT folderShown(folder_);
     Q_EMIT selectionChanged();
 }
 
-QString FolderView::configScript() const {
-    QJsonObject config;
-    config.insert(QStringLiteral("key"), key_);
-    QJsonObject folder;
-    folder.insert(QStringLiteral("path"), folder_);
-    folder.insert(QStringLiteral("name"), fromUtf8(folderDisplayName(folder_.toStdString())));
-    const QString home = fromUtf8(platform_.windowsPath(QDir::homePath().toStdString()));
-    folder.insert(QStringLiteral("icon"),
-                  DriveSchemeHandler::iconUrl(folder_.compare(home, Qt::CaseInsensitive) == 0
-                                                  ? QStringLiteral("user-home")
-                                                  : QStringLiteral("folder")));
-    config.insert(QStringLiteral("folder"), folder);
+QString FolderView::bridgeScript() const {
+    static const QString channel = readResource(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    static const QString bridge = readResource(QStringLiteral(":/lumivane/webview/page/bridge.js"));
+    return QStringLiteral("(function () {\nconst key = ") + jsLiteral(key_.toStdString()) +
+           QStringLiteral(";\n") + channel + QStringLiteral("\n") + bridge +
+           QStringLiteral("\n})();\n");
+}
 
-    QJsonArray columns;
-    for (int column = Name; column <= Attributes; ++column)
-        columns.append(fromUtf8(columnTitle(column)));
-    config.insert(QStringLiteral("columns"), columns);
-
-    // The entries are the bulk of a big folder's page: written straight as script text.
+std::pair<std::string, QJsonArray> FolderView::entriesScript() const {
+    // The entries are the bulk of a big folder's page: written straight as script text, with
+    // their names as they are on disk (see jsString).
     QJsonArray icons;
     QHash<QString, int> iconIndex;
     std::string entries = "[";
@@ -308,10 +318,29 @@ QString FolderView::configScript() const {
                    std::to_string(*found) + ']';
     }
     entries += ']';
+    return {entries, icons};
+}
+
+QString FolderView::pageScript() const {
+    QJsonObject config;
+    QJsonObject folder;
+    const QString home = fromRaw(platform_.windowsPath(QDir::homePath().toStdString()));
+    folder.insert(QStringLiteral("icon"),
+                  DriveSchemeHandler::iconUrl(folder_.compare(home, Qt::CaseInsensitive) == 0
+                                                  ? QStringLiteral("user-home")
+                                                  : QStringLiteral("folder")));
+    config.insert(QStringLiteral("folder"), folder);
+
+    QJsonArray columns;
+    for (int column = Name; column <= Attributes; ++column)
+        columns.append(fromUtf8(columnTitle(column)));
+    config.insert(QStringLiteral("columns"), columns);
+
+    auto [entries, icons] = entriesScript();
     config.insert(QStringLiteral("icons"), icons);
     if (!listing_.ok())
         config.insert(QStringLiteral("listProblem"),
-                      fromUtf8(listing_.error) + QStringLiteral(": ") + folder_);
+                      fromUtf8(listing_.error) + QStringLiteral(": ") + shownText(folder_));
     QJsonArray selected;
     for (int index : selection_)
         selected.append(index);
@@ -323,12 +352,20 @@ QString FolderView::configScript() const {
     if (!QFontDatabase::hasFamily(QStringLiteral("MS UI Gothic")))
         config.insert(QStringLiteral("fontAlias"), QStringLiteral("Noto Sans CJK JP"));
 
-    static const QString channel = readResource(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-    static const QString host = readResource(QStringLiteral(":/lumivane/webview/host.js"));
-    return QStringLiteral("(function () {\nconst config = ") +
+    static const QString style = readResource(QStringLiteral(":/lumivane/webview/page/style.css"));
+    static const QString shims = readResource(QStringLiteral(":/lumivane/webview/page/shims.js"));
+    static const QString standIns =
+        readResource(QStringLiteral(":/lumivane/webview/page/stand_ins.js"));
+    config.insert(QStringLiteral("style"), style);
+    // The folder's path and name may hold bytes that are not UTF-8: written as the entries are.
+    const std::string path = rawFolder();
+    return QStringLiteral("(function () {\n\"use strict\";\nconst config = ") +
            QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)) +
-           QStringLiteral(";\nconfig.entries = ") + fromUtf8(entries) + QStringLiteral(";\n") +
-           channel + QStringLiteral("\n") + host + QStringLiteral("\n})();\n");
+           QStringLiteral(";\nconfig.entries = ") + fromUtf8(entries) +
+           QStringLiteral(";\nconfig.folder.path = ") + jsLiteral(path) +
+           QStringLiteral(";\nconfig.folder.name = ") + jsLiteral(folderDisplayName(path)) +
+           QStringLiteral(";\n") + shims + QStringLiteral("\n") + standIns +
+           QStringLiteral("\n})();\n");
 }
 
 QByteArray FolderView::pageBytes() {
@@ -343,18 +380,42 @@ QByteArray FolderView::pageBytes() {
         return QByteArray::fromStdString(std::string(kPlainListPage));
     }
     templateProblem_.clear();
-    const FolderTokens tokens{folder_.toStdString(), folderDisplayName(folder_.toStdString()),
-                              webFolder};
-    return QByteArray::fromStdString(
-        platform::toCp932(preparePage(platform::fromCp932(*bytes), tokens)));
+    const std::string path = rawFolder();
+    const FolderTokens tokens{path, folderDisplayName(path), webFolder};
+    // Served as UTF-8 (the scheme says so, over the page's own META): the folder's name
+    // reaches the engine whole, with no round trip through code page 932.
+    return QByteArray::fromStdString(preparePage(platform::fromCp932(*bytes), tokens));
 }
 
 void FolderView::refreshEntries() {
     FolderListing fresh = freshListing();
     if (fresh == listing_)
         return;
-    // The page's stand-ins hold the entries: lay it out anew with them.
-    present(std::move(fresh), selectedNames());
+    if (fresh.ok() != listing_.ok()) {
+        // The folder came or went: the list says why, or shows it, in a page laid out anew.
+        present(std::move(fresh), namesOf(selection_));
+        return;
+    }
+    const std::vector<std::string> kept = namesOf(selection_);
+    listing_ = std::move(fresh);
+    selection_ = indicesOf(kept);
+    auto [entries, icons] = entriesScript();
+    std::string update = "{\"entries\":";
+    update += entries;
+    update += ",\"icons\":";
+    update += QJsonDocument(icons).toJson(QJsonDocument::Compact).toStdString();
+    update += ",\"selected\":[";
+    for (int index : selection_) {
+        if (update.back() != '[')
+            update += ',';
+        update += std::to_string(index);
+    }
+    update += "]}";
+    page_->runJavaScript(QStringLiteral("document.dispatchEvent(new CustomEvent("
+                                        "'lumivane:entries', {detail: %1}));")
+                             .arg(jsLiteral(update)),
+                         QWebEngineScript::ApplicationWorld);
+    Q_EMIT selectionChanged();
 }
 
 void FolderView::refreshColours() {
@@ -368,36 +429,49 @@ void FolderView::refreshColours() {
 
 void FolderView::selectAll() {
     page_->runJavaScript(
-        QStringLiteral("(function () { const list = document.querySelector('.lumivane-list');"
-                       " if (list) { list.focus(); list.dispatchEvent(new KeyboardEvent("
-                       "'keydown', {key: 'a', ctrlKey: true, bubbles: true})); } })();"),
-        QWebEngineScript::MainWorld);
+        QStringLiteral("document.dispatchEvent(new CustomEvent('lumivane:select-all'));"),
+        QWebEngineScript::ApplicationWorld);
 }
 
-bool FolderView::openAddress(const QUrl& url) {
-    const std::optional<std::string> path =
-        windowsPathOfDriveUrl(url.toString(QUrl::FullyEncoded).toStdString());
-    if (path) {
-        if (platform_.folderExists(*path)) {
-            Q_EMIT navigate(fromUtf8(*path));
-            return true;
-        }
-        const std::optional<std::string> host = platform_.hostPath(*path);
-        if (host && platform_.fileExists(*path)) {
-            opener_(QUrl::fromLocalFile(fromUtf8(*host)));
-            return true;
-        }
-        Q_EMIT notice(QStringLiteral("見つかりません: ") + fromUtf8(*path));
-        refreshEntries(); // perhaps an entry that is gone: the folder as it is now
-        return false;
+bool FolderView::openPath(const std::string& windowsPath) {
+    if (platform_.folderExists(windowsPath)) {
+        Q_EMIT navigate(fromRaw(windowsPath));
+        return true;
+    }
+    const std::optional<std::string> host = platform_.hostPath(windowsPath);
+    if (host && platform_.fileExists(windowsPath)) {
+        opener_(localFileUrl(*host));
+        return true;
+    }
+    Q_EMIT notice(QStringLiteral("見つかりません: ") + shownText(fromRaw(windowsPath)));
+    refreshEntries(); // perhaps an entry that is gone: the folder as it is now
+    return false;
+}
+
+void FolderView::userOpenedEntry(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= listing_.entries.size())
+        return;
+    std::string path = rawFolder();
+    if (!path.ends_with('\\'))
+        path += '\\';
+    openPath(path + listing_.entries[static_cast<std::size_t>(index)].name);
+}
+
+void FolderView::userOpenedSelection() {
+    if (!selection_.isEmpty())
+        userOpenedEntry(*std::min_element(selection_.begin(), selection_.end()));
+}
+
+void FolderView::userOpenedLink(const QUrl& url) {
+    if (const std::optional<std::string> path =
+            windowsPathOfDriveUrl(url.toString(QUrl::FullyEncoded).toStdString())) {
+        openPath(*path);
+        return;
     }
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("ftp") || scheme == QLatin1String("mailto")) {
+        scheme == QLatin1String("ftp") || scheme == QLatin1String("mailto"))
         opener_(url);
-        return true;
-    }
-    return false;
 }
 
 bool FolderView::isPageKey(const QString& key) const {
@@ -422,6 +496,12 @@ void FolderView::pageInvokeVerb(int index, const QString& verb) {
         Q_EMIT propertiesRequested(index);
     else
         Q_EMIT notice(QStringLiteral("この操作はできません: ") + verb);
+}
+
+void FolderView::pagePictureFailed(const QString& address) {
+    const std::optional<std::string> path =
+        windowsPathOfDriveUrl(QUrl(address).toString(QUrl::FullyEncoded).toStdString());
+    Q_EMIT pictureFailed(path ? shownText(fromRaw(*path)) : address);
 }
 
 } // namespace lumivane::webview

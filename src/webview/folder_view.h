@@ -3,12 +3,16 @@
 #include "platform/platform.h"
 #include "webview/folder_listing.h"
 
+#include <QJsonArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWebEngineView>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QWebChannel;
 class QWebEngineProfile;
@@ -20,7 +24,8 @@ class ViewerBridge;
 
 /// The Web View of one folder: the system's folder.htt made ready for the folder and shown
 /// with stand-ins for the objects it names. Only reads: the page reaches the drives through
-/// the read-only scheme and the viewer through the stand-ins.
+/// the read-only scheme and the viewer through the bridge, which runs in a script world of its
+/// own. Paths and names are QStrings that keep bytes that are not UTF-8 (see fromRaw).
 class FolderView : public QWebEngineView {
     Q_OBJECT
 public:
@@ -32,8 +37,9 @@ public:
     void showFolder(const QString& windowsPath, const QStringList& selectNames = {});
     /// Lays the page out anew from the current folder.htt, keeping folder and selection.
     void reloadPage();
-    /// Reads the folder again and, if its entries changed, shows them in place, keeping the
-    /// selected entries that are still there.
+    /// Reads the folder again and, if its entries changed, shows them in the list as it is,
+    /// scrolled where it was, keeping the selected entries that are still there; the page is
+    /// not laid out again.
     void refreshEntries();
     /// Takes the colours that the platform holds into the shown page at once.
     void refreshColours();
@@ -54,10 +60,15 @@ public:
     /// Why the page is the plain file list instead of the template, or empty.
     const QString& templateProblem() const { return templateProblem_; }
 
-    // Called by the page's stand-ins through the bridge, which checks the page's key.
+    // Called through the bridge, which checks the page's key.
     bool isPageKey(const QString& key) const;
     void pageSelectionChanged(const QList<int>& indices);
     void pageInvokeVerb(int index, const QString& verb);
+    void pagePictureFailed(const QString& address);
+    /// The user opened an entry of the list, the selected ones, or a link of the page.
+    void userOpenedEntry(int index);
+    void userOpenedSelection();
+    void userOpenedLink(const QUrl& url);
 
 Q_SIGNALS:
     /// A folder is shown (also again after a reload).
@@ -67,9 +78,8 @@ Q_SIGNALS:
     void laidOut();
     void scriptError(const QString& message, int line);
     void pictureFailed(const QString& windowsPath);
-    /// The page or the user asks for another folder.
+    /// The user opened another folder.
     void navigate(const QString& windowsPath);
-    void goUp();
     /// The page asks for the property sheet of an entry.
     void propertiesRequested(int index);
     /// Something the status bar should say.
@@ -81,14 +91,18 @@ private:
     QByteArray pageBytes();
     FolderListing freshListing() const;
     /// Shows these entries of the current folder with these selected, in a page laid out anew.
-    void present(FolderListing listing, const QStringList& selectNames);
+    void present(FolderListing listing, const std::vector<std::string>& selectNames);
     void loadPage();
-    QString configScript() const;
-    /// Opens what the user opened in the page: a folder in the view, a file or an Internet
-    /// address with the desktop's program. False, with a notice, when it is not there.
-    bool openAddress(const QUrl& url);
-    QStringList namesOf(const QList<int>& indices) const;
-    QList<int> indicesOf(const QStringList& names) const;
+    QString pageScript() const;
+    QString bridgeScript() const;
+    /// The entries as the page's stand-ins take them (a script array), and their icons.
+    std::pair<std::string, QJsonArray> entriesScript() const;
+    /// Opens a Windows path that the user opened: a folder in the view, a file with the
+    /// desktop's program. False, with a notice, when it is not there.
+    bool openPath(const std::string& windowsPath);
+    std::vector<std::string> namesOf(const QList<int>& indices) const;
+    QList<int> indicesOf(const std::vector<std::string>& names) const;
+    std::string rawFolder() const;
 
     platform::Platform& platform_;
     QWebEngineProfile* profile_;

@@ -7,6 +7,7 @@
 #include "webview/folder_address.h"
 #include "webview/folder_listing.h"
 #include "webview/folder_view.h"
+#include "webview/raw_text.h"
 #include "webview/system_watch.h"
 #include "windows/version_text.h"
 
@@ -76,7 +77,6 @@ FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
     connect(view_, &FolderView::selectionChanged, this, &FolderWindow::updateStatus);
     connect(view_, &QWebEngineView::loadFinished, this, &FolderWindow::updateStatus);
     connect(view_, &FolderView::navigate, this, [this](const QString& path) { goTo(path); });
-    connect(view_, &FolderView::goUp, this, &FolderWindow::goUp);
     connect(view_, &FolderView::propertiesRequested, this, &FolderWindow::showProperties);
     connect(view_, &FolderView::notice, this, &FolderWindow::setNotice);
     connect(view_, &FolderView::pictureFailed, this, [this](const QString& path) {
@@ -186,10 +186,10 @@ void FolderWindow::buildBand() {
 }
 
 void FolderWindow::goTo(const QString& windowsPath, const QStringList& selectNames) {
-    const std::optional<std::string> plain = normalWindowsPath(windowsPath.toStdString());
+    const std::optional<std::string> plain = normalWindowsPath(toRaw(windowsPath));
     if (!plain)
         return;
-    const QString path = fromUtf8(*plain);
+    const QString path = fromRaw(*plain);
     if (!view_->folder().isEmpty() && view_->folder() != path) {
         back_.append(view_->folder());
         forward_.clear();
@@ -219,27 +219,26 @@ void FolderWindow::goForward() {
 }
 
 void FolderWindow::goUp() {
-    if (const std::optional<std::string> parent = parentFolder(view_->folder().toStdString()))
-        goTo(fromUtf8(*parent));
+    if (const std::optional<std::string> parent = parentFolder(toRaw(view_->folder())))
+        goTo(fromRaw(*parent));
 }
 
 void FolderWindow::goToAddress() {
-    const std::optional<std::string> path =
-        folderAddress(address_->text().toStdString(), platform_);
+    const std::optional<std::string> path = folderAddress(toRaw(address_->text()), platform_);
     if (!path || !platform_.folderExists(*path)) {
-        setNotice(QStringLiteral("フォルダが見つかりません: ") + address_->text());
+        setNotice(QStringLiteral("フォルダが見つかりません: ") + shownText(address_->text()));
         address_->selectAll();
         return;
     }
-    goTo(fromUtf8(*path));
+    goTo(fromRaw(*path));
 }
 
 void FolderWindow::folderShown(const QString& windowsPath) {
-    setWindowTitle(fromUtf8(folderDisplayName(windowsPath.toStdString())));
+    setWindowTitle(shownText(fromRaw(folderDisplayName(toRaw(windowsPath)))));
     address_->setText(windowsPath);
     backAction_->setEnabled(!back_.isEmpty());
     forwardAction_->setEnabled(!forward_.isEmpty());
-    upAction_->setEnabled(parentFolder(windowsPath.toStdString()).has_value());
+    upAction_->setEnabled(parentFolder(toRaw(windowsPath)).has_value());
     scriptNotice_.clear();
     updateStatus();
 }
@@ -305,16 +304,16 @@ void FolderWindow::showProperties(int index) {
     // Modeless, as a property sheet is: the folder window goes on while it is open.
     auto* dialog = new QDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(fromUtf8(entry.name) + QStringLiteral("のプロパティ"));
+    dialog->setWindowTitle(shownText(fromRaw(entry.name)) + QStringLiteral("のプロパティ"));
     auto* form = new QFormLayout(dialog);
     const auto row = [&](const QString& title, const std::string& value) {
-        auto* text = new QLabel(fromUtf8(value), dialog);
+        auto* text = new QLabel(shownText(fromRaw(value)), dialog);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(title, text);
     };
     row(QStringLiteral("名前:"), entry.name);
     row(QStringLiteral("種類:"), typeName(entry));
-    row(QStringLiteral("場所:"), view_->folder().toStdString());
+    row(QStringLiteral("場所:"), toRaw(view_->folder()));
     if (!entry.isFolder)
         row(QStringLiteral("サイズ:"),
             shortSizeText(entry.size) + " (" + groupedNumber(entry.size) + " バイト)");

@@ -2,6 +2,7 @@
 
 #include "webview/folder_view.h"
 #include "webview/folder_window.h"
+#include "webview/raw_text.h"
 
 #include <QEventLoop>
 #include <QImage>
@@ -53,17 +54,17 @@ int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& 
     window.show();
     QStringList names;
     for (const std::string& name : args.select)
-        names.append(QString::fromStdString(name));
+        names.append(fromRaw(name));
     window.goTo(folder, names);
     if (!view.listing().ok()) {
         say(QStringLiteral("フォルダを読めません: %1 (%2)")
-                .arg(folder, QString::fromStdString(view.listing().error)));
+                .arg(shownText(folder), QString::fromStdString(view.listing().error)));
         status = 1;
     }
     const QStringList selected = view.selectedNames();
     for (const QString& name : names) {
         if (!selected.contains(name)) {
-            say(QStringLiteral("--select: '%1' はフォルダ %2 にありません").arg(name, folder));
+            say(QStringLiteral("--select: '%1' はフォルダ %2 にありません").arg(shownText(name), shownText(folder)));
             return 2;
         }
     }

@@ -442,19 +442,35 @@ const std::array<SystemColourName, 28> kSystemColourNames{{
 }};
 
 std::string jsString(std::string_view text) {
+    static constexpr char digits[] = "0123456789abcdef";
+    const auto escape = [&](std::string_view prefix, unsigned char byte) {
+        std::string code(prefix);
+        code += digits[byte >> 4];
+        code += digits[byte & 15];
+        return code;
+    };
     std::string out = "\"";
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            const platform::Utf8Char character = platform::decodeUtf8(text, i);
+            if (character.codePoint == 0xFFFD && character.length == 1)
+                out += escape("\\udc", byte); // a byte that is not UTF-8, kept
+            else
+                out += text.substr(i, character.length);
+            i += character.length;
+            continue;
+        }
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == '<') {
-            static constexpr char digits[] = "0123456789abcdef";
-            out += "\\u00";
-            out += digits[(c >> 4) & 15];
-            out += digits[c & 15];
+        } else if (byte < 0x20 || c == '<') {
+            out += escape("\\u00", byte);
         } else {
             out += c;
         }
+        ++i;
     }
     return out + "\"";
 }

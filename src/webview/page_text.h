@@ -36,7 +36,9 @@ std::string prepareStyle(std::string_view css, bool declarationsOnly);
 /// Text with `&`, `<`, `>`, `"` and `'` written as character references.
 std::string escapeHtml(std::string_view text);
 
-/// Text as a double-quoted script (and JSON) string, safe inside a <script> element.
+/// Text as a double-quoted script (and JSON) string, safe inside a <script> element. A byte
+/// that belongs to no UTF-8 character (a name on a Linux disk may hold one) becomes the lone
+/// surrogate U+DC00 + the byte, so the string still says which byte it was.
 std::string jsString(std::string_view text);
 
 /// A CSS system colour name and the Windows system colour index that it stands for.

@@ -2,6 +2,7 @@
 
 #include "appearance/system_palette.h"
 #include "appearance/toolbar_background.h"
+#include "webview/raw_text.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -56,7 +57,7 @@ SystemWatch::SystemWatch(platform::Platform& platform, QObject* parent)
 }
 
 void SystemWatch::setFolder(const QString& windowsPath) {
-    folder_ = hostOf(platform_, windowsPath.toStdString());
+    folder_ = hostOf(platform_, toRaw(windowsPath));
     folderTouched_ = false;
     rearm();
 }

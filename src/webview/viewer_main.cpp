@@ -6,6 +6,7 @@
 #include "webview/folder_view.h"
 #include "webview/folder_window.h"
 #include "webview/headless.h"
+#include "webview/raw_text.h"
 #include "webview/viewer_args.h"
 #include "windows/version_text.h"
 
@@ -95,14 +96,14 @@ int viewerMain(int argc, char** argv, const LaidOutHook& laidOut) {
     if (laidOut)
         QObject::connect(&window.view(), &FolderView::laidOut, &window,
                          [&window, &laidOut] { laidOut(window); });
-    const QString start = QString::fromStdString(*folder);
+    const QString start = fromRaw(*folder);
     if (args.png)
         return renderHeadless(window, args, start);
     if (args.width)
         window.resize(*args.width, *args.height);
     QStringList names;
     for (const std::string& name : args.select)
-        names.append(QString::fromStdString(name));
+        names.append(fromRaw(name));
     window.goTo(start, names);
     window.show();
     return app.exec();

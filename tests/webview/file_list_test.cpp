@@ -2,6 +2,7 @@
 #include "viewer_fixture.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -142,13 +143,97 @@ TEST_F(FileList, TenThousandFilesDrawOnlyTheRowsThatShow) {
 
 TEST_F(FileList, AFileThatVanishesLeavesTheListAndTheSelection) {
     ASSERT_TRUE(open(folder, {"f3.txt"}));
-    ASSERT_TRUE(
-        laidOutAfter([&] { std::filesystem::remove(system.outside() / "Docs" / "f3.txt"); }));
+    std::filesystem::remove(system.outside() / "Docs" / "f3.txt");
     EXPECT_TRUE(selected({}));
+    // The page hears that nothing is selected any more.
+    EXPECT_TRUE(waitUntil([&] {
+        return js("document.all.Info.innerHTML").toString() ==
+               QStringLiteral("アイコンを選択すると､その説明が表示されます");
+    }));
     EXPECT_EQ(window().objectsText(), QStringLiteral("10 個のオブジェクト"));
     EXPECT_FALSE(
         js("document.querySelector('.lumivane-body').innerText").toString().contains("f3.txt"));
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FileList, AChangedFolderUpdatesTheListInPlace) {
+    std::vector<std::string> files;
+    for (int i = 10; i < 70; ++i) {
+        std::string name = "g";
+        name += std::to_string(i);
+        files.push_back(name + ".txt");
+    }
+    const std::string many = userFolder("Many", files);
+    ASSERT_TRUE(open(many, {"g60.txt"}));
+    const int scrolled = js("document.querySelector('.lumivane-body').scrollTop").toInt();
+    ASSERT_GT(scrolled, 0) << "the selected entry is scrolled into view";
+    js("window.laidOutOnce = true");
+    const int before = layouts;
+    const std::filesystem::path folderOnDisk = system.outside() / "Many";
+
+    // A file that grows, alone: nothing to lay out again.
+    EmulatedRoot::write(folderOnDisk / "g60.txt", std::string(5000, 'x'));
+    EXPECT_FALSE(waitUntil([&] { return layouts > before; }, 1500)) << "laid out for a file";
+
+    // A file that appears: the list shows it, the rest stays as it was.
+    EmulatedRoot::write(folderOnDisk / "new.txt", "new");
+    ASSERT_TRUE(waitUntil([&] {
+        return window().objectsText() == QStringLiteral("1 個のオブジェクトを選択") &&
+               view().listing().entries.size() == 61;
+    }));
+    ASSERT_TRUE(waitUntil([&] {
+        return js("document.querySelector('.lumivane-body').scrollHeight").toInt() == 61 * 18;
+    })) << "the list has a row more";
+    EXPECT_EQ(layouts, before) << "the page was laid out again";
+    EXPECT_TRUE(js("window.laidOutOnce === true").toBool());
+    EXPECT_EQ(js("document.querySelector('.lumivane-body').scrollTop").toInt(), scrolled);
+    EXPECT_EQ(view().selectedNames(), QStringList{"g60.txt"});
+    // The selected entry's details are the new ones.
+    EXPECT_TRUE(waitUntil([&] {
+        return js("document.all.Info.innerHTML").toString().contains(QStringLiteral("5 KB"));
+    })) << js("document.all.Info.innerHTML").toString().toStdString();
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FileList, NamesThatAreNotUtf8StayUsable) {
+    const std::filesystem::path odd = system.outside() / "Odd";
+    std::filesystem::create_directories(odd / "d\xfd");
+    EmulatedRoot::write(odd / "d\xfd" / "inner.txt", "x");
+    const auto bitmap = [](const QColor& color) {
+        QImage image(60, 80, QImage::Format_RGB32);
+        image.fill(color);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        return bytes.toStdString();
+    };
+    EmulatedRoot::write(odd / "p\xfe.bmp", bitmap(Qt::blue));
+    EmulatedRoot::write(odd / "p\xff.bmp", bitmap(Qt::red));
+    ASSERT_TRUE(open(writer.windowsPath(odd.string())));
+    EXPECT_EQ(window().objectsText(), QStringLiteral("3 個のオブジェクト"));
+    EXPECT_EQ(js("[...document.querySelectorAll('.lumivane-row .lumivane-name')]"
+                 ".map(r => r.innerText).join('|')")
+                  .toString(),
+              QStringLiteral("d\uFFFD|p\uFFFD.bmp|p\uFFFD.bmp"));
+
+    // Each picture is its own: selected, thumbnailed, opened.
+    for (int row : {1, 2}) {
+        click(row);
+        ASSERT_TRUE(waitUntil([&] { return view().selectedNames().size() == 1; }));
+        EXPECT_TRUE(
+            waitUntil([&] { return js("document.all.Thumbnail.haveThumbnail()").toBool(); }, 5000))
+            << row;
+        doubleClick(row);
+        ASSERT_TRUE(waitUntil([&] { return opened.size() == static_cast<std::size_t>(row); }));
+        EXPECT_TRUE(
+            opened.back().toEncoded().endsWith(row == 1 ? "/Odd/p%FE.bmp" : "/Odd/p%FF.bmp"))
+            << opened.back().toEncoded().toStdString();
+    }
+    // The folder is entered.
+    ASSERT_TRUE(laidOutAfter([&] { doubleClick(0); }));
+    EXPECT_TRUE(view().listing().ok()) << view().listing().error;
+    EXPECT_EQ(window().objectsText(), QStringLiteral("1 個のオブジェクト"));
 }
 
 TEST_F(FileList, AClickInThePageReloadsItWhenAskedToButNotAClickInTheList) {

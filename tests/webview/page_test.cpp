@@ -1,7 +1,9 @@
 // The template as the folder window shows it: every form of the page, the picture chosen by
 // the clock, the details of the selection, links, thumbnail, and pages that go wrong.
+#include "core/webview/page_address_cases.h"
 #include "template/template_text.h"
 #include "viewer_fixture.h"
+#include "webview/page_text.h"
 
 #include <QTest>
 
@@ -194,6 +196,23 @@ TEST_F(Page, ANameOutsideCodePage932ShowsWhole) {
                     .contains(QString::fromStdString(name)));
 }
 
+TEST_F(Page, EveryCharacterOfANameShowsAsItIs) {
+    // Characters that code page 932 maps one way only.
+    const std::string name = "a\u2014b\u00A2c\u2016d\u00AC";
+    for (const std::function<void()>& write : std::vector<std::function<void()>>{
+             [&] { restore(); }, [&] { apply(TemplateOptions::preset(), stock); }}) {
+        write();
+        ASSERT_TRUE(open(userFolder(name)));
+        EXPECT_TRUE(js("document.querySelector('p.Title').textContent")
+                        .toString()
+                        .contains(QString::fromStdString(name)))
+            << js("document.querySelector('p.Title').textContent").toString().toStdString();
+        EXPECT_TRUE(js("document.all.MiniBanner.textContent")
+                        .toString()
+                        .contains(QString::fromStdString(name)));
+    }
+}
+
 TEST_F(Page, AScriptErrorIsReportedWithItsLineAndThePageGoesOn) {
     std::string text =
         lumivane::templateText({true, {}, 1, "C:\\\\WINDOWS\\\\Web\\\\leftimage\\\\", "Z:\\"});
@@ -260,6 +279,43 @@ TEST_F(Page, TheSystemsUiFontIsTheOneTheProgramUses) {
     ASSERT_EQ(measured.size(), 3);
     EXPECT_DOUBLE_EQ(measured[0].toDouble(), measured[1].toDouble());
     EXPECT_NE(measured[0].toDouble(), measured[2].toDouble());
+}
+
+TEST_F(Page, ThePagesScriptRewritesAddressesAsTheSharedTableSays) {
+    restore();
+    ASSERT_TRUE(open(folder));
+    for (const auto& [address, expected, line] : lumivane::testing::pageAddressCases()) {
+        const QString literal = QString::fromStdString(lumivane::webview::jsString(address));
+        // As attributes, as the page's mark-up sets them, and as the picture's src property,
+        // as its script does. A byte that is not UTF-8 comes back in the table's own notation:
+        // a lone surrogate would not survive the way out of the page.
+        const QVariantList set =
+            js("(() => { const link = document.createElement('a');"
+               "  link.setAttribute('href', " +
+               literal +
+               ");"
+               "  const picture = document.createElement('img');"
+               "  picture.setAttribute('src', " +
+               literal +
+               ");"
+               "  const scripted = document.createElement('img'); scripted.src = " +
+               literal +
+               ";"
+               "  return [link.getAttribute('href'), picture.getAttribute('src'),"
+               "          scripted.getAttribute('src')].map(text =>"
+               "    text.replace(/[\\udc80-\\udcff]/gu, (c) =>"
+               "      '{x' + (c.charCodeAt(0) - 0xdc00).toString(16).toUpperCase() + '}')); })()")
+                .toList();
+        ASSERT_EQ(set.size(), 3);
+        EXPECT_EQ(lumivane::testing::withBytes(set[0].toString().toStdString()), expected)
+            << "page_addresses.txt line " << line;
+        EXPECT_EQ(lumivane::testing::withBytes(set[1].toString().toStdString()), expected)
+            << "page_addresses.txt line " << line;
+        // A property takes its text as the engine's USVString, which makes a lone surrogate
+        // U+FFFD: what the rule leaves as it is loses its bytes that are not UTF-8 there.
+        EXPECT_EQ(set[2].toString(), QString::fromUtf8(expected.c_str()))
+            << "page_addresses.txt line " << line;
+    }
 }
 
 } // namespace

@@ -1,8 +1,12 @@
-// What the page's script cannot do: read files, leave the page, open entries or reach the
-// viewer but through the stand-ins.
+// What the page's script cannot do: read files, leave the page, open anything, reach the
+// viewer but through the stand-ins, or hold the viewer up; and what comes from the folder
+// shows as text.
 #include "viewer_fixture.h"
+#include "webview/folder_address.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QTest>
 
 namespace {
 
@@ -14,7 +18,28 @@ protected:
         folder = userFolder("Safe", {"secret.txt"});
         restore();
     }
+
+    /// A point in the left panel, away from its text: a click there is the user's own.
+    QPoint inPanel() { return {30, view().height() - 40}; }
+
+    /// Waits for the dialog that the stand-ins' property verb opens, and closes it.
+    bool propertiesShown() {
+        QDialog* dialog = nullptr;
+        waitUntil(
+            [&] {
+                for (QDialog* each : window().findChildren<QDialog*>()) {
+                    if (each->isVisible() && !qobject_cast<QMessageBox*>(each))
+                        dialog = each;
+                }
+                return dialog != nullptr;
+            },
+            5000);
+        shownDialog = dialog;
+        return dialog != nullptr;
+    }
+
     std::string folder;
+    QDialog* shownDialog = nullptr;
 };
 
 TEST_F(Safety, ThePageShowsFilesButCannotReadThem) {
@@ -38,22 +63,85 @@ TEST_F(Safety, ThePageCannotLeaveOrOpenWhatItNames) {
     EXPECT_EQ(window().noticeText(), QStringLiteral("この操作はできません: open"));
 }
 
-TEST_F(Safety, TheViewersChannelIsNotThePages) {
+TEST_F(Safety, NamesReachThePageAsText) {
+    // Linux allows in a name what Windows does not, mark-up among it.
+    const std::vector<std::string> names{"<img src=x onerror=window.ran=1>.txt", "a<b.txt",
+                                         "tom&amp;jerry.txt"};
+    ASSERT_TRUE(open(userFolder("Marked", names)));
+    for (const std::string& name : names) {
+        ASSERT_TRUE(laidOutAfter(
+            [&] { view().showFolder(view().folder(), {QString::fromStdString(name)}); }));
+        const QString info = js("document.all.Info.textContent").toString();
+        EXPECT_TRUE(info.startsWith(QString::fromStdString(name))) << info.toStdString();
+    }
+    QStringList all;
+    for (const std::string& name : names)
+        all.append(QString::fromStdString(name));
+    ASSERT_TRUE(laidOutAfter([&] { view().showFolder(view().folder(), all); }));
+    const QString info = js("document.all.Info.innerText").toString();
+    for (const QString& name : all)
+        EXPECT_TRUE(info.contains(QLatin1Char('\n') + name)) << info.toStdString();
+    EXPECT_EQ(js("document.querySelectorAll('#Info img').length").toInt(), 0);
+    EXPECT_FALSE(waitUntil([&] { return js("window.ran === 1").toBool(); }, 1500))
+        << "a name ran a script";
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Safety, OnlyTheUsersOwnActionOpensAnything) {
+    // A page that tries to open things during the user's click: an address of its own
+    // choosing, and an entry of the list by a double click of its own making.
+    const std::string secret = lumivane::webview::driveUrl(folder + "\\secret.txt");
+    writePage(withScript(
+        standardPage(),
+        "document.addEventListener('mousedown', () => window.open('" + secret +
+            "'));"
+            "document.addEventListener('click', () => {"
+            "  window.open('http://example.org/');"
+            "  const row = document.querySelector('.lumivane-row');"
+            "  if (row) row.dispatchEvent(new MouseEvent('dblclick', {bubbles: true}));"
+            "  document.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true}));"
+            "});"));
     ASSERT_TRUE(open(folder, {"secret.txt"}));
-    // The page can neither take over the channel's transport nor replace it.
-    js("try { qt.webChannelTransport.onmessage = () => {}; } catch (e) {}"
-       "try { window.qt = {}; } catch (e) {}");
-    EXPECT_TRUE(js("typeof qt.webChannelTransport.send === 'function'").toBool());
-    // A message of the page's own making, without the page's key, is ignored by the viewer.
-    js("qt.webChannelTransport.send(JSON.stringify({type: 6, object: 'viewer', "
-       "method: 'goUp', args: ['guess'], id: 99}))");
-    EXPECT_FALSE(waitUntil([&] { return layouts > 1; }, 1500));
+    QTest::mouseClick(view().focusProxy(), Qt::LeftButton, {}, inPanel());
+    EXPECT_FALSE(waitUntil([&] { return !opened.empty(); }, 1500))
+        << opened.front().toString().toStdString();
     EXPECT_EQ(view().folder().toStdString(), folder);
+
+    // A link that the user clicks goes where it points.
+    js("document.body.insertAdjacentHTML('beforeend', '<a id=go href=\"file://C:\\\\WINDOWS\" "
+       "style=\"position: absolute; left: 0; top: 0; z-index: 9\">C:\\\\WINDOWS</a>')");
+    const int left = js("document.all.go.getBoundingClientRect().left + 5").toInt();
+    const int top = js("document.all.go.getBoundingClientRect().top + 5").toInt();
+    ASSERT_TRUE(laidOutAfter([&] {
+        QTest::mouseClick(view().focusProxy(), Qt::LeftButton, {}, {left, top});
+    }));
+    EXPECT_EQ(view().folder(), QStringLiteral("C:\\WINDOWS"));
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(Safety, ThePageCanNeitherReadNorImpersonateTheBridge) {
+    // A page that listens in on whatever a script of its world turns into text, as the
+    // channel's messages are, and then sends what it heard with a selection of its own.
+    writePage(withScript(standardPage(), "window.heard = []; const stringify = JSON.stringify;"
+                                         "JSON.stringify = function () {"
+                                         "  const text = stringify.apply(JSON, arguments);"
+                                         "  window.heard.push(text); return text; };"));
+    ASSERT_TRUE(open(folder, {"secret.txt"}));
+    ASSERT_EQ(view().selectedNames(), QStringList{"secret.txt"});
+    js("for (const text of window.heard) {"
+       "  let message = null; try { message = JSON.parse(text); } catch (e) {}"
+       "  if (message && Array.isArray(message.args) && message.args.length === 2 &&"
+       "      Array.isArray(message.args[1])) {"
+       "    message.args[1] = [];"
+       "    try { window.qt.webChannelTransport.send(JSON.stringify(message)); } catch (e) {}"
+       "  }"
+       "}");
+    EXPECT_FALSE(waitUntil([&] { return view().selectedNames().isEmpty(); }, 1500))
+        << "the page spoke for the viewer's stand-ins";
     // The stand-ins still reach the viewer.
     js("document.all.FileList.SelectedItems().Item(0).InvokeVerb('プロパティ(&R)')");
-    EXPECT_TRUE(waitUntil([&] { return window().findChild<QDialog*>() != nullptr; }, 5000));
-    for (QDialog* dialog : window().findChildren<QDialog*>())
-        dialog->reject();
+    EXPECT_TRUE(propertiesShown());
+    shownDialog->close();
 }
 
 } // namespace

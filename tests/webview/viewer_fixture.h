@@ -1,6 +1,7 @@
 // A temporary emulated system with the folder window open on it, and ways to wait for the page.
 #pragma once
 
+#include "platform/codepage.h"
 #include "platform/emulated/emulated_platform.h"
 #include "support/emulated_root.h"
 #include "template/apply.h"
@@ -132,6 +133,22 @@ protected:
     void restore() {
         std::string leftImageFolder;
         ASSERT_FALSE(ApplyTemplate(writer, true, {}, 1, leftImageFolder).failed);
+    }
+
+    /// The standard template's text (UTF-8), as "復元" writes it.
+    static std::string standardPage() {
+        return templateText({true, {}, 1, "C:\\\\WINDOWS\\\\Web\\\\leftimage\\\\", "Z:\\"});
+    }
+    /// The page with a script of its own at the top of its head, before any of its other
+    /// scripts run.
+    static std::string withScript(std::string page, const std::string& script) {
+        const std::size_t head = page.find("<head>");
+        page.insert(head + 6, "<script>" + script + "</script>");
+        return page;
+    }
+    /// Writes folder.htt as Lumivane writes it (code page 932).
+    void writePage(const std::string& text) {
+        EmulatedRoot::write(system.web() / "folder.htt", platform::toCp932(text));
     }
 
     /// The page's pixel at a point of the page (not of the window).
