@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QStandardPaths>
@@ -11,6 +12,9 @@
 #include <QUrlQuery>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumivane::webview {
 namespace {
@@ -22,6 +26,29 @@ void reply(QWebEngineUrlRequestJob* job, const QByteArray& type, const QByteArra
     buffer->setData(bytes);
     buffer->open(QIODevice::ReadOnly);
     job->reply(type, buffer);
+}
+
+/// The host file open for reading, owned by `owner`; nullptr unless it is a regular file (a
+/// page may name a device or a pipe, which would never end). The path is taken as the bytes
+/// it is, so a name that is not UTF-8 opens too.
+QFile* openRegularFile(const std::string& hostPath, QObject* owner) {
+    // Without blocking: opening a pipe for reading would wait for a writer.
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return nullptr;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto* file = new QFile(owner);
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        delete file;
+        return nullptr;
+    }
+    return file;
 }
 
 } // namespace
@@ -86,16 +113,18 @@ void DriveSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     }
     const std::optional<std::string> path =
         windowsPathOfDriveUrl(url.toString(QUrl::FullyEncoded).toStdString());
-    const std::optional<std::string> bytes = path ? platform_.readFile(*path) : std::nullopt;
-    if (!bytes) {
+    const std::optional<std::string> onHost = path ? platform_.hostPath(*path) : std::nullopt;
+    QFile* file = onHost ? openRegularFile(*onHost, job) : nullptr;
+    if (!file) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    QByteArray data = QByteArray::fromStdString(*bytes);
     // The picture copies carry a name of their own (.lmv): the type comes from the bytes.
     const QMimeType type =
-        QMimeDatabase().mimeTypeForFileNameAndData(QString::fromStdString(*path), data);
-    reply(job, type.name().toLatin1(), data);
+        QMimeDatabase().mimeTypeForFileNameAndData(QString::fromUtf8(path->c_str()), file);
+    // The engine reads the file as it needs it, on a thread of its own: a file of any size
+    // takes neither the window's time nor memory of its size.
+    job->reply(type.name().toLatin1(), file);
 }
 
 QByteArray DriveSchemeHandler::iconPng(const QString& name, int size) {

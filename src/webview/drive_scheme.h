@@ -13,9 +13,9 @@ namespace lumivane::webview {
 /// Serves the viewer's page and everything it names, read-only, through one scheme:
 /// `lumivane://view/folder.htt` is the page made ready for the folder shown,
 /// `lumivane://c/...` and `lumivane://z/...` are files on the drives (mapped by the
-/// platform, so nothing outside the drives is reached), and `lumivane://icon/NAME?size=N`
-/// is an icon of the desktop's theme. Only GET is answered; nothing is ever written. The page
-/// is served as UTF-8.
+/// platform, so nothing outside the drives is reached; only regular files, streamed), and
+/// `lumivane://icon/NAME?size=N` is an icon of the desktop's theme. Only GET is answered;
+/// nothing is ever written. The page is served as UTF-8.
 class DriveSchemeHandler : public QWebEngineUrlSchemeHandler {
     Q_OBJECT
 public:

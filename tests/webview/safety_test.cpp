@@ -1,6 +1,7 @@
 // What the page's script cannot do: read files, leave the page, open anything, reach the
 // viewer but through the stand-ins, or hold the viewer up; and what comes from the folder
 // shows as text.
+#include "support/process_memory.h"
 #include "viewer_fixture.h"
 #include "webview/folder_address.h"
 
@@ -10,7 +11,9 @@
 
 namespace {
 
+using lumivane::testing::EmulatedRoot;
 using lumivane::testing::ViewerTest;
+namespace fs = std::filesystem;
 
 class Safety : public ViewerTest {
 protected:
@@ -142,6 +145,28 @@ TEST_F(Safety, ThePageCanNeitherReadNorImpersonateTheBridge) {
     js("document.all.FileList.SelectedItems().Item(0).InvokeVerb('プロパティ(&R)')");
     EXPECT_TRUE(propertiesShown());
     shownDialog->close();
+}
+
+TEST_F(Safety, AFileOfGigabytesIsStreamedNotReadWhole) {
+    const fs::path big = system.outside() / "Safe" / "big.jpg";
+    EmulatedRoot::write(big, "");
+    fs::resize_file(big, std::uintmax_t{1} << 30); // a gigabyte that takes no disk
+    ASSERT_TRUE(open(folder));
+    const long peak = lumivane::testing::statusKb("VmHWM");
+    js("window.done = false; const picture = new Image();"
+       "picture.onload = picture.onerror = () => window.done = true;"
+       "picture.src = '" +
+       QString::fromStdString(lumivane::webview::driveUrl(folder + "\\big.jpg")) +
+       "'; document.body.appendChild(picture);");
+    ASSERT_TRUE(waitUntil([&] { return js("window.done").toBool(); }, 60000));
+    EXPECT_LT(lumivane::testing::statusKb("VmHWM") - peak, 256 * 1024)
+        << "the viewer's memory grew with the file";
+    // A device or a pipe that never ends is no file to show.
+    js("window.zero = 'pending'; const zero = new Image();"
+       "zero.onload = () => window.zero = 'shown'; zero.onerror = () => window.zero = 'refused';"
+       "zero.src = 'lumivane://z/dev/zero';");
+    EXPECT_TRUE(waitUntil([&] { return js("window.zero").toString() != "pending"; }));
+    EXPECT_EQ(js("window.zero").toString(), QStringLiteral("refused"));
 }
 
 } // namespace
