@@ -168,6 +168,20 @@ protected:
         // The page's errors arrive through its bridge with their lines; its console is quiet.
     }
 
+    // The page's dialogs are answered at once, so that no page holds the viewer up; what
+    // they say is told. A page gets OK, cancel and an empty text.
+    void javaScriptAlert(const QUrl&, const QString& text) override { Q_EMIT view_.pageSaid(text); }
+    bool javaScriptConfirm(const QUrl&, const QString& text) override {
+        Q_EMIT view_.pageSaid(text + QStringLiteral(" (キャンセルと答えました)"));
+        return false;
+    }
+    bool javaScriptPrompt(const QUrl&, const QString& text, const QString&,
+                          QString* result) override {
+        Q_EMIT view_.pageSaid(text + QStringLiteral(" (空の文字列を答えました)"));
+        result->clear();
+        return true;
+    }
+
 private:
     FolderView& view_;
     bool expecting_ = false;
@@ -192,6 +206,17 @@ FolderView::FolderView(platform::Platform& platform, QWidget* parent)
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
     // No window the page asks for is opened (newWindowRequested is left unanswered): what the
     // user opens reaches the viewer through the bridge.
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int code) {
+                if (status == QWebEnginePage::NormalTerminationStatus)
+                    return;
+                const QString how = status == QWebEnginePage::KilledTerminationStatus
+                                        ? QStringLiteral("止められました")
+                                    : status == QWebEnginePage::CrashedTerminationStatus
+                                        ? QStringLiteral("異常終了しました")
+                                        : QStringLiteral("終了状態 %1 で終わりました").arg(code);
+                Q_EMIT pageEnded(how);
+            });
     channel_->registerObject(QStringLiteral("viewer"), bridge_);
     page_->setWebChannel(channel_, QWebEngineScript::ApplicationWorld);
     setPage(page_);

@@ -84,6 +84,11 @@ Q_SIGNALS:
     void propertiesRequested(int index);
     /// Something the status bar should say.
     void notice(const QString& text);
+    /// The page said something through alert, confirm or prompt (already answered: OK,
+    /// cancel, an empty text), as one line of text.
+    void pageSaid(const QString& text);
+    /// The page's process ended before its time; `reason` says how.
+    void pageEnded(const QString& reason);
 
 private:
     class Page;

@@ -24,6 +24,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,9 +66,12 @@ FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
     column->addWidget(view_, 1);
     setCentralWidget(central);
 
+    // The status bar shows names and what the page says: text, never mark-up.
     objects_ = new QLabel(this);
     size_ = new QLabel(this);
     notice_ = new QLabel(this);
+    for (QLabel* label : {objects_, size_, notice_})
+        label->setTextFormat(Qt::PlainText);
     objects_->setMinimumWidth(160);
     size_->setMinimumWidth(90);
     statusBar()->addWidget(objects_);
@@ -80,8 +85,11 @@ FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
     connect(view_, &FolderView::propertiesRequested, this, &FolderWindow::showProperties);
     connect(view_, &FolderView::notice, this, &FolderWindow::setNotice);
     connect(view_, &FolderView::pictureFailed, this, [this](const QString& path) {
-        setNotice(QStringLiteral("画像を表示できません: ") + path);
+        pictureNotice_ = QStringLiteral("画像を表示できません: ") + path;
+        updateStatus();
     });
+    connect(view_, &FolderView::pageSaid, this, &FolderWindow::showPageMessage);
+    connect(view_, &FolderView::pageEnded, this, &FolderWindow::showPageEnded);
     connect(view_, &FolderView::scriptError, this, [this](const QString& message, int line) {
         scriptNotice_ = scriptErrorText(message, line);
         updateStatus();
@@ -99,6 +107,10 @@ FolderWindow::~FolderWindow() = default;
 
 QString FolderWindow::scriptErrorText(const QString& message, int line) {
     return QStringLiteral("ページのスクリプトのエラー (%1 行): %2").arg(line).arg(message);
+}
+
+QString FolderWindow::pageEndedText(const QString& reason) {
+    return QStringLiteral("ページを表示するプロセスが終わりました (%1)。").arg(reason);
 }
 
 void FolderWindow::buildMenus() {
@@ -198,8 +210,6 @@ void FolderWindow::goTo(const QString& windowsPath, const QStringList& selectNam
 }
 
 void FolderWindow::enter(const QString& windowsPath, const QStringList& selectNames) {
-    scriptNotice_.clear();
-    notice_->clear();
     watch_->setFolder(windowsPath);
     view_->showFolder(windowsPath, selectNames);
 }
@@ -239,7 +249,10 @@ void FolderWindow::folderShown(const QString& windowsPath) {
     backAction_->setEnabled(!back_.isEmpty());
     forwardAction_->setEnabled(!forward_.isEmpty());
     upAction_->setEnabled(parentFolder(toRaw(windowsPath)).has_value());
+    // A page laid out anew: what the last one said goes with it.
     scriptNotice_.clear();
+    pictureNotice_.clear();
+    actionNotice_.clear();
     updateStatus();
 }
 
@@ -275,17 +288,57 @@ void FolderWindow::updateStatus() {
         objects_->setText(QStringLiteral("%1 個のオブジェクトを選択").arg(selected.size()));
         size_->setText(fromUtf8(shortSizeText(view_->selectedBytes())));
     }
-    // A script error outweighs a missing template, which outweighs the last notice.
-    if (!scriptNotice_.isEmpty())
-        notice_->setText(scriptNotice_);
-    else if (!view_->templateProblem().isEmpty())
-        notice_->setText(view_->templateProblem());
-    notice_->setToolTip(notice_->text());
+    // A script error outweighs a missing template, which outweighs a picture that could not
+    // be shown, which outweighs the last notice of the user's doing. Each goes when the page
+    // is laid out anew, and comes again only if its cause is still there.
+    QString text = actionNotice_;
+    for (const QString& notice : {pictureNotice_, view_->templateProblem(), scriptNotice_}) {
+        if (!notice.isEmpty())
+            text = notice;
+    }
+    notice_->setText(text);
+    notice_->setToolTip(text.isEmpty() ? QString()
+                                       : QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
 }
 
 void FolderWindow::setNotice(const QString& text) {
-    notice_->setText(text);
+    actionNotice_ = text;
     updateStatus();
+}
+
+void FolderWindow::setHeadless(bool headless) {
+    headless_ = headless;
+}
+
+void FolderWindow::showPageMessage(const QString& text) {
+    if (headless_)
+        return;
+    // One box, owned by the window, gathering what the page says; nobody has to answer it.
+    if (!pageMessages_) {
+        pageMessages_ =
+            new QMessageBox(QMessageBox::Information, QStringLiteral("ページからのメッセージ"),
+                            QString(), QMessageBox::Close, this);
+        pageMessages_->setTextFormat(Qt::PlainText);
+        pageMessages_->setWindowModality(Qt::NonModal);
+        connect(pageMessages_, &QMessageBox::finished, pageMessages_,
+                [this] { pageMessages_->setText(QString()); });
+    }
+    const QString before = pageMessages_->text();
+    pageMessages_->setText(before.isEmpty() ? text : before + QLatin1Char('\n') + text);
+    pageMessages_->show();
+}
+
+void FolderWindow::showPageEnded(const QString& reason) {
+    if (headless_)
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ページ"),
+                                pageEndedText(reason), QMessageBox::Close, this);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QPushButton* reload = box->addButton(QStringLiteral("再読み込み"), QMessageBox::AcceptRole);
+    connect(reload, &QPushButton::clicked, view_, &FolderView::reloadPage);
+    box->show();
 }
 
 void FolderWindow::applyLook() {
@@ -308,6 +361,7 @@ void FolderWindow::showProperties(int index) {
     auto* form = new QFormLayout(dialog);
     const auto row = [&](const QString& title, const std::string& value) {
         auto* text = new QLabel(shownText(fromRaw(value)), dialog);
+        text->setTextFormat(Qt::PlainText); // a name may look like mark-up
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(title, text);
     };

@@ -8,6 +8,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 
 namespace lumivane::webview {
 
@@ -38,6 +39,11 @@ public:
 
     /// How a script error of the page is told: "ページのスクリプトのエラー (N 行): ...".
     static QString scriptErrorText(const QString& message, int line);
+    /// How the end of the page's process is told.
+    static QString pageEndedText(const QString& reason);
+    /// Without a screen: what the page says and the end of its process are left to the
+    /// caller (the view's pageSaid and pageEnded) instead of shown in boxes.
+    void setHeadless(bool headless);
 
 Q_SIGNALS:
     /// The script error of the page, for those who report it elsewhere.
@@ -56,6 +62,8 @@ private:
     void setNotice(const QString& text);
     void applyLook();
     void showProperties(int index);
+    void showPageMessage(const QString& text);
+    void showPageEnded(const QString& reason);
 
     platform::Platform& platform_;
     FolderView* view_;
@@ -71,6 +79,10 @@ private:
     QStringList back_;
     QStringList forward_;
     QString scriptNotice_;
+    QString pictureNotice_;
+    QString actionNotice_;
+    QMessageBox* pageMessages_ = nullptr;
+    bool headless_ = false;
 };
 
 } // namespace lumivane::webview

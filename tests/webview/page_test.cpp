@@ -213,6 +213,41 @@ TEST_F(Page, EveryCharacterOfANameShowsAsItIs) {
     }
 }
 
+TEST_F(Page, OldMessagesGoWhenTheirCauseGoes) {
+    // No template, then one.
+    std::filesystem::remove(system.web() / "folder.htt");
+    ASSERT_TRUE(open(folder));
+    ASSERT_FALSE(window().noticeText().isEmpty());
+    ASSERT_TRUE(laidOutAfter([&] { restore(); }));
+    ASSERT_TRUE(quiet());
+    EXPECT_EQ(window().noticeText().toStdString(), "") << "after a new template";
+
+    // A script error, then a template without it.
+    ASSERT_TRUE(laidOutAfter([&] {
+        std::string text = standardPage();
+        const std::string init = "function Init() {\r\n";
+        text.replace(text.find(init), init.size(), init + "  undefinedThing();\r\n");
+        writePage(text);
+    }));
+    ASSERT_TRUE(quiet());
+    ASSERT_TRUE(window().noticeText().contains(QStringLiteral("スクリプトのエラー")));
+    ASSERT_TRUE(laidOutAfter([&] { restore(); }));
+    ASSERT_TRUE(quiet());
+    EXPECT_EQ(window().noticeText().toStdString(), "") << "after the error is mended";
+
+    // A damaged picture, then new pictures.
+    ASSERT_TRUE(laidOutAfter([&] {
+        apply({}, {stock[0]});
+        lumivane::testing::EmulatedRoot::write(system.web() / "leftimage" / "0.lmv", "");
+    }));
+    ASSERT_TRUE(quiet());
+    ASSERT_TRUE(window().noticeText().startsWith(QStringLiteral("画像を表示できません")))
+        << window().noticeText().toStdString();
+    ASSERT_TRUE(laidOutAfter([&] { apply({}, stock); }));
+    ASSERT_TRUE(quiet());
+    EXPECT_EQ(window().noticeText().toStdString(), "") << "after new pictures";
+}
+
 TEST_F(Page, AScriptErrorIsReportedWithItsLineAndThePageGoesOn) {
     std::string text =
         lumivane::templateText({true, {}, 1, "C:\\\\WINDOWS\\\\Web\\\\leftimage\\\\", "Z:\\"});

@@ -5,9 +5,15 @@
 #include "viewer_fixture.h"
 #include "webview/folder_address.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
+#include <QTextDocument>
+#include <csignal>
 
 namespace {
 
@@ -44,6 +50,21 @@ protected:
     std::string folder;
     QDialog* shownDialog = nullptr;
 };
+
+/// Whether a label draws its text as the characters it holds, not as mark-up: the characters
+/// of plain text take at least their own width.
+bool drawnAsText(const QLabel& label) {
+    return label.sizeHint().width() >= label.fontMetrics().horizontalAdvance(label.text());
+}
+
+/// The text a tool tip shows, as Qt reads it (mark-up when it looks like mark-up).
+QString shownTip(const QString& tip) {
+    if (!Qt::mightBeRichText(tip))
+        return tip;
+    QTextDocument document;
+    document.setHtml(tip);
+    return document.toPlainText();
+}
 
 TEST_F(Safety, ThePageShowsFilesButCannotReadThem) {
     ASSERT_TRUE(open(folder));
@@ -90,6 +111,40 @@ TEST_F(Safety, NamesReachThePageAsText) {
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(Safety, APagesDialogsNeverHoldItUp) {
+    writePage(withScript(standardPage(), "window.answers = [alert('見て <b>x</b>'), "
+                                         "confirm('よいですか?'), prompt('名前は?', '既定')];"));
+    // A dialog that waits for its answer would hold the test here: one that still waits
+    // after a while is counted, and closed.
+    int waiting = 0;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++waiting;
+            modal->close();
+        }
+    });
+    guard.start(3000);
+    ASSERT_TRUE(open(folder));
+    guard.stop();
+    EXPECT_EQ(waiting, 0);
+    // Answered as OK, cancel and an empty text, and the page goes on.
+    EXPECT_EQ(js("JSON.stringify(window.answers)").toString(), QStringLiteral("[null,false,\"\"]"));
+    // The viewer shows what the page said, as text, without making anyone answer.
+    QMessageBox* message = nullptr;
+    for (QMessageBox* box : window().findChildren<QMessageBox*>()) {
+        if (box->isVisible())
+            message = box;
+    }
+    ASSERT_NE(message, nullptr);
+    EXPECT_FALSE(message->isModal());
+    for (const char* said : {"見て <b>x</b>", "よいですか?", "名前は?"})
+        EXPECT_TRUE(message->text().contains(QString::fromUtf8(said)))
+            << message->text().toStdString();
+    EXPECT_EQ(message->textFormat(), Qt::PlainText);
+    message->close();
+}
+
 TEST_F(Safety, OnlyTheUsersOwnActionOpensAnything) {
     // A page that tries to open things during the user's click: an address of its own
     // choosing, and an entry of the list by a double click of its own making.
@@ -120,6 +175,33 @@ TEST_F(Safety, OnlyTheUsersOwnActionOpensAnything) {
     }));
     EXPECT_EQ(view().folder(), QStringLiteral("C:\\WINDOWS"));
     EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(Safety, TheWindowShowsTheFoldersTextAsPlainText) {
+    const std::string name = "<b>bold <u>name.<i>"; // its type: "<I> ファイル"
+    userFolder("Safe", {name});
+    ASSERT_TRUE(open(folder, {QString::fromStdString(name)}));
+    js("document.all.FileList.SelectedItems().Item(0).InvokeVerb('プロパティ(&R)')");
+    ASSERT_TRUE(propertiesShown());
+    int marked = 0;
+    for (QLabel* label : shownDialog->findChildren<QLabel*>()) {
+        if (label->text().contains(QLatin1Char('<'))) {
+            ++marked;
+            EXPECT_TRUE(drawnAsText(*label)) << label->text().toStdString();
+        }
+    }
+    EXPECT_GE(marked, 2) << "the name, and the type that its ending gives";
+    shownDialog->close();
+
+    // What the page says goes to the status bar, as text too.
+    js("document.all.FileList.SelectedItems().Item(0).InvokeVerb('<b>open</b>')");
+    ASSERT_TRUE(waitUntil([&] { return window().noticeText().contains(QStringLiteral("<b>")); }));
+    for (QLabel* label : window().statusBar()->findChildren<QLabel*>()) {
+        if (label->text() == window().noticeText()) {
+            EXPECT_TRUE(drawnAsText(*label));
+            EXPECT_EQ(shownTip(label->toolTip()), label->text());
+        }
+    }
 }
 
 TEST_F(Safety, ThePageCanNeitherReadNorImpersonateTheBridge) {
@@ -167,6 +249,23 @@ TEST_F(Safety, AFileOfGigabytesIsStreamedNotReadWhole) {
        "zero.src = 'lumivane://z/dev/zero';");
     EXPECT_TRUE(waitUntil([&] { return js("window.zero").toString() != "pending"; }));
     EXPECT_EQ(js("window.zero").toString(), QStringLiteral("refused"));
+}
+
+TEST_F(Safety, ARendererThatEndsIsToldWithAReload) {
+    ASSERT_TRUE(open(folder));
+    ASSERT_EQ(::kill(static_cast<pid_t>(view().page()->renderProcessPid()), SIGKILL), 0);
+    QPushButton* reload = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        for (QMessageBox* box : window().findChildren<QMessageBox*>()) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->isVisible() && button->text() == QStringLiteral("再読み込み"))
+                    reload = qobject_cast<QPushButton*>(button);
+            }
+        }
+        return reload != nullptr;
+    }));
+    ASSERT_TRUE(laidOutAfter([&] { reload->click(); }));
+    EXPECT_EQ(js("document.querySelectorAll('.lumivane-row').length").toInt(), 1);
 }
 
 } // namespace
