@@ -6,13 +6,16 @@
 
 #include <QEventLoop>
 #include <QImage>
+#include <QLayout>
 #include <QTimer>
 #include <cstdio>
 
 namespace lumivane::webview {
 namespace {
 
-constexpr int kLayoutTimeoutMs = 60000;
+// Long enough for a big folder under a slow build, short enough that a page that never
+// settles is told well before anyone gives up on it.
+constexpr int kLayoutTimeoutMs = kLayoutLimitSeconds * 1000;
 constexpr int kFrameWaitMs = 120;
 
 void say(const QString& text) {
@@ -37,19 +40,33 @@ QImage settledShot(QWidget& window) {
 
 int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& folder) {
     int status = 0;
+    window.setHeadless(true);
     QObject::connect(&window, &FolderWindow::scriptError, [&](const QString& message, int line) {
         say(FolderWindow::scriptErrorText(message, line));
         status = 1;
     });
     FolderView& view = window.view();
+    QObject::connect(&view, &FolderView::pageSaid, [](const QString& text) {
+        say(QStringLiteral("ページからのメッセージ: ") + text);
+    });
     QEventLoop loop;
     bool laidOut = false;
+    bool ended = false;
     QObject::connect(&view, &FolderView::laidOut, &loop, [&] {
         laidOut = true;
         loop.quit();
     });
+    QObject::connect(&view, &FolderView::pageEnded, &loop, [&](const QString& reason) {
+        say(FolderWindow::pageEndedText(reason));
+        ended = true;
+        loop.quit();
+    });
     QTimer::singleShot(kLayoutTimeoutMs, &loop, &QEventLoop::quit);
 
+    // Any size the usage allows, even one too small for the window's bars: they are cut off
+    // as a window manager would cut them, and the page gets what room is left.
+    window.layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    window.setMinimumSize(0, 0);
     window.resize(args.width.value_or(800), args.height.value_or(600));
     window.show();
     QStringList names;
@@ -64,11 +81,14 @@ int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& 
     const QStringList selected = view.selectedNames();
     for (const QString& name : names) {
         if (!selected.contains(name)) {
-            say(QStringLiteral("--select: '%1' はフォルダ %2 にありません").arg(shownText(name), shownText(folder)));
+            say(QStringLiteral("--select: '%1' はフォルダ %2 にありません")
+                    .arg(shownText(name), shownText(folder)));
             return 2;
         }
     }
     loop.exec();
+    if (ended)
+        return 1;
     if (!laidOut) {
         say(QStringLiteral("ページの配置が %1 秒で終わりませんでした")
                 .arg(kLayoutTimeoutMs / 1000));
@@ -91,6 +111,8 @@ int renderHeadless(FolderWindow& window, const ViewerArgs& args, const QString& 
                 loop.quit();
             });
         loop.exec();
+        if (ended)
+            return 1;
         std::printf("%s\n", info.toUtf8().constData());
         std::fflush(stdout);
     }

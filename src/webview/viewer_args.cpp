@@ -100,30 +100,39 @@ ParsedViewerArgs parseViewerArgs(const std::vector<std::string>& arguments) {
 }
 
 std::string viewerUsage() {
-    return "使い方: lumivane-webview [FOLDER] [--size WxH] [--second S] [--select NAME]...\n"
-           "       lumivane-webview FOLDER --png FILE [--size WxH] [--second S]\n"
-           "                        [--select NAME]... [--info]\n"
-           "\n"
-           "エミュレートした Windows システムのフォルダを、Web フォルダの folder.htt を通して\n"
-           "表示します。Lumivane の「変更」や「復元」、色の変更にはすぐに従います。\n"
-           "\n"
-           "  FOLDER          表示するフォルダ。ホストのパス (/home/me、~/Pictures) か\n"
-           "                  Windows のパス (Z:\\home\\me、C:\\WINDOWS)。既定はホームフォルダ。\n"
-           "  --png FILE      ウィンドウを画面に出さずに描き、ページの配置が済んだところを\n"
-           "                  PNG で FILE に書いて終わります。\n"
-           "  --size WxH      ウィンドウの大きさ (ピクセル、既定 800x600)。\n"
-           "  --second S      ページの時計を S 秒 (0 から 59) にします。背景の画像は\n"
-           "                  S を画像の数で割った余りの番号になります。\n"
-           "  --select NAME   フォルダの項目 NAME を選択します (何度でも指定できます)。\n"
-           "  --info          選択の後のページの Info 要素の内容 (HTML) を標準出力に書きます\n"
-           "                  (--png と一緒に使います)。\n"
-           "  --version       プログラムの名前と版を表示します。\n"
-           "  --help          この説明を表示します。\n"
-           "値を取るオプションは --size 640x480 とも --size=640x480 とも書けます。\n"
-           "\n"
-           "ページのスクリプトのエラーはすべて標準エラーに書きます (メッセージと行)。\n"
-           "終了状態: 0 エラーなし、1 スクリプトのエラーがあった、またはフォルダか\n"
-           "folder.htt を読めなかった、2 引数の誤り。\n";
+    return std::string(
+               "使い方: lumivane-webview [FOLDER] [--size WxH] [--second S] [--select NAME]...\n"
+               "       lumivane-webview FOLDER --png FILE [--size WxH] [--second S]\n"
+               "                        [--select NAME]... [--info]\n"
+               "\n"
+               "エミュレートした Windows システムのフォルダを、Web フォルダの folder.htt を通して\n"
+               "表示します。Lumivane の「変更」や「復元」、色の変更にはすぐに従います。\n"
+               "\n"
+               "  FOLDER          表示するフォルダ。ホストのパス (/home/me、~/Pictures) か\n"
+               "                  Windows のパス "
+               "(Z:\\home\\me、C:\\WINDOWS)。既定はホームフォルダ。\n"
+               "  --png FILE      ウィンドウを画面に出さずに描き、ページの配置が済んだところを\n"
+               "                  PNG で FILE に書いて終わります。\n"
+               "  --size WxH      ウィンドウの大きさ (ピクセル、それぞれ 100 から 8192、既定 "
+               "800x600)。\n"
+               "  --second S      ページの時計を S 秒 (0 から 59) にします。背景の画像は\n"
+               "                  S を画像の数で割った余りの番号になります。\n"
+               "  --select NAME   フォルダの項目 NAME を選択します (何度でも指定できます)。\n"
+               "  --info          選択の後のページの Info 要素の内容 (HTML) を標準出力に書きます\n"
+               "                  (--png と一緒に使います)。\n"
+               "  --version       プログラムの名前と版を表示します。\n"
+               "  --help          この説明を表示します。\n"
+               "値を取るオプションは --size 640x480 とも --size=640x480 とも書けます。\n"
+               "\n"
+               "ページのスクリプトのエラーはすべて標準エラーに書きます (メッセージと行)。\n"
+               "ページの alert、confirm、prompt は待たずに OK、キャンセル、空の文字列で答え、\n"
+               "--png では標準エラーに、ウィンドウではメッセージの欄に示します。\n"
+               "--png は ") +
+           std::to_string(kLayoutLimitSeconds) +
+           " 秒たっても配置が終わらないページをあきらめます。\n"
+           "終了状態: 0 エラーなし、1 スクリプトのエラーがあった、フォルダか folder.htt を\n"
+           "読めなかった、ページの配置が終わらなかった、またはページのプロセスが終わった、\n"
+           "2 引数の誤り。\n";
 }
 
 } // namespace lumivane::webview

@@ -6,6 +6,9 @@
 
 namespace lumivane::webview {
 
+/// How long --png waits for a page to lay itself out before it gives up on it.
+inline constexpr int kLayoutLimitSeconds = 20;
+
 /// What lumivane-webview was asked to do.
 struct ViewerArgs {
     std::optional<std::string> folder; ///< as given: a host or a Windows path

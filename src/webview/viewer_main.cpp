@@ -44,6 +44,11 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 void prepareEngine() {
     if (::geteuid() == 0)
         ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+    // The viewer writes nothing: neither Qt's nor the OpenGL driver's cache of compiled
+    // shaders (both would go under ~/.cache when the window is drawn with OpenGL).
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    ::setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
+    ::setenv("MESA_GLSL_CACHE_DISABLE", "true", 1);
     DriveSchemeHandler::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
@@ -64,6 +69,15 @@ int viewerMain(int argc, char** argv, const LaidOutHook& laidOut) {
         std::printf("lumivane-webview %s\n", windows::versionNumber().c_str());
         return 0;
     }
+    // The folder is read as an argument: a bad one is told before anything starts.
+    const std::unique_ptr<platform::Platform> platform = platform::makeSystemPlatformForReading();
+    const std::optional<std::string> folder =
+        folderAddress(args.folder.value_or(QDir::homePath().toStdString()), *platform);
+    if (!folder) {
+        std::fprintf(stderr, "lumivane-webview: フォルダのパスではありません: %s\n",
+                     args.folder.value_or("").c_str());
+        return 2;
+    }
     // A shot needs no display.
     if (args.png && !std::getenv("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -81,15 +95,6 @@ int viewerMain(int argc, char** argv, const LaidOutHook& laidOut) {
     font.setPixelSize(12);
     QApplication::setFont(font);
     DriveSchemeHandler::useDesktopIcons();
-
-    const std::unique_ptr<platform::Platform> platform = platform::makeSystemPlatformForReading();
-    const std::optional<std::string> folder =
-        folderAddress(args.folder.value_or(QDir::homePath().toStdString()), *platform);
-    if (!folder) {
-        std::fprintf(stderr, "lumivane-webview: フォルダのパスではありません: %s\n",
-                     args.folder.value_or("").c_str());
-        return args.png ? 1 : 2;
-    }
 
     FolderWindow window(*platform);
     window.view().setSecond(args.second);

@@ -1,6 +1,8 @@
 // Runs the built lumivane-cli as a user runs it, on an emulated system of the test's choosing.
 #pragma once
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -28,26 +31,46 @@ inline std::string readAll(const std::filesystem::path& path) {
     return bytes.str();
 }
 
+/// How a program is run beyond its arguments.
+struct RunLimits {
+    std::vector<std::string> environment; ///< "NAME=VALUE" set for the program only
+    int seconds = 0; ///< when above 0, a program still running then is killed (status -1)
+};
+
 /// Runs `program` with `args` and LUMIVANE_ROOT set to `root` (the test's own environment is
 /// left as it is), standard output to `outPath` and standard error to `errPath`; returns the
-/// exit status, -1 when the program did not end normally.
+/// exit status, -1 when the program did not end normally (or was killed at the time limit,
+/// with every process it started).
 inline int spawnProgram(const char* program, const std::vector<std::string>& args,
                         const std::filesystem::path& root, const std::filesystem::path& outPath,
-                        const std::filesystem::path& errPath) {
+                        const std::filesystem::path& errPath, const RunLimits& limits = {}) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP); // its own group, to end it
+    posix_spawnattr_setpgroup(&attributes, 0);
     std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
     std::vector<std::string> variables{"LUMIVANE_ROOT=" + root.string()};
+    variables.insert(variables.end(), limits.environment.begin(), limits.environment.end());
+    const auto overridden = [&](std::string_view variable) {
+        for (const std::string& own : variables) {
+            const std::string_view name = std::string_view(own).substr(0, own.find('=') + 1);
+            if (variable.starts_with(name))
+                return true;
+        }
+        return false;
+    };
     for (char** v = environ; *v; ++v) {
-        if (!std::string_view(*v).starts_with("LUMIVANE_ROOT="))
+        if (!overridden(*v))
             variables.emplace_back(*v);
     }
     std::vector<char*> envp;
@@ -57,11 +80,23 @@ inline int spawnProgram(const char* program, const std::vector<std::string>& arg
 
     int result = -1;
     pid_t pid = 0;
-    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data()) == 0) {
+    if (posix_spawn(&pid, program, &actions, &attributes, argv.data(), envp.data()) == 0) {
         int status = 0;
-        waitpid(pid, &status, 0);
-        result = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::seconds(limits.seconds);
+        pid_t ended = 0;
+        while ((ended = waitpid(pid, &status, limits.seconds > 0 ? WNOHANG : 0)) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ::kill(-pid, SIGKILL);
+                waitpid(pid, &status, 0);
+                ended = -1;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        result = ended == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return result;
 }
@@ -69,9 +104,9 @@ inline int spawnProgram(const char* program, const std::vector<std::string>& arg
 /// spawnProgram, with standard output and error read back from their files.
 inline CliRun runProgram(const char* program, const std::vector<std::string>& args,
                          const std::filesystem::path& root, const std::filesystem::path& outPath,
-                         const std::filesystem::path& errPath) {
+                         const std::filesystem::path& errPath, const RunLimits& limits = {}) {
     CliRun run;
-    run.status = spawnProgram(program, args, root, outPath, errPath);
+    run.status = spawnProgram(program, args, root, outPath, errPath, limits);
     run.out = readAll(outPath);
     run.err = readAll(errPath);
     return run;
