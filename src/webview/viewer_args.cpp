@@ -102,7 +102,7 @@ ParsedViewerArgs parseViewerArgs(const std::vector<std::string>& arguments) {
 std::string viewerUsage() {
     return std::string(
                "使い方: lumivane-webview [FOLDER] [--size WxH] [--second S] [--select NAME]...\n"
-               "       lumivane-webview FOLDER --png FILE [--size WxH] [--second S]\n"
+               "       lumivane-webview [FOLDER] --png FILE [--size WxH] [--second S]\n"
                "                        [--select NAME]... [--info]\n"
                "\n"
                "エミュレートした Windows システムのフォルダを、Web フォルダの folder.htt を通して\n"
