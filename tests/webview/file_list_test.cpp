@@ -98,18 +98,25 @@ TEST_F(FileList, MouseAndKeysSelectAsInAFileManager) {
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(FileList, DoubleClickGoesIntoAFolderOrOpensAFile) {
+TEST_F(FileList, DoubleClickOrEnterGoesIntoAFolderOrOpensAFile) {
     ASSERT_TRUE(open(folder));
     doubleClick(1);
     ASSERT_TRUE(waitUntil([&] { return opened.size() == 1; }));
     EXPECT_EQ(opened.front(), QUrl::fromLocalFile(QString::fromStdString(
                                   (system.outside() / "Docs" / "f0.txt").string())));
     EXPECT_EQ(view().folder().toStdString(), folder) << "a file is not a place to go";
+    // Enter opens the first of the selected entries.
+    click(4);
+    click(3, Qt::ControlModifier);
+    ASSERT_TRUE(selected({"f2.txt", "f3.txt"}));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return opened.size() == 2; }));
+    EXPECT_TRUE(opened.back().path().endsWith(QStringLiteral("/Docs/f2.txt")));
 
     ASSERT_TRUE(laidOutAfter([&] { doubleClick(0); }));
     EXPECT_EQ(view().folder().toStdString(), folder + "\\Sub");
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Sub"));
-    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(FileList, TheWindowsKeysWorkWhileThePageHasTheFocus) {
