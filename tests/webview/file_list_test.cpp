@@ -154,7 +154,7 @@ TEST_F(FileList, AFileThatVanishesLeavesTheListAndTheSelection) {
     EXPECT_TRUE(selected({}));
     // The page hears that nothing is selected any more.
     EXPECT_TRUE(waitUntil([&] {
-        return js("document.all.Info.innerHTML").toString() ==
+        return js("document.all.Info ? document.all.Info.innerHTML : ''").toString() ==
                QStringLiteral("アイコンを選択すると､その説明が表示されます");
     }));
     EXPECT_EQ(window().objectsText(), QStringLiteral("10 個のオブジェクト"));

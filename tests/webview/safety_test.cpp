@@ -225,7 +225,7 @@ TEST_F(Safety, ThePageCanNeitherReadNorImpersonateTheBridge) {
         << "the page spoke for the viewer's stand-ins";
     // The stand-ins still reach the viewer.
     js("document.all.FileList.SelectedItems().Item(0).InvokeVerb('プロパティ(&R)')");
-    EXPECT_TRUE(propertiesShown());
+    ASSERT_TRUE(propertiesShown());
     shownDialog->close();
 }
 
