@@ -52,20 +52,6 @@ std::string percentDecoded(std::string_view text) {
     return out;
 }
 
-void appendPercentEncoded(std::string& out, std::string_view name) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (isLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~') {
-            out += c;
-        } else {
-            out += '%';
-            out += digits[byte >> 4];
-            out += digits[byte & 15];
-        }
-    }
-}
-
 /// The names of a path after its drive, "." and ".." resolved.
 std::vector<std::string_view> pathNames(std::string_view rest) {
     std::vector<std::string_view> names;
@@ -88,6 +74,22 @@ std::vector<std::string_view> pathNames(std::string_view rest) {
 }
 
 } // namespace
+
+std::string percentEncoded(std::string_view bytes) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~') {
+            out += c;
+        } else {
+            out += '%';
+            out += digits[byte >> 4];
+            out += digits[byte & 15];
+        }
+    }
+    return out;
+}
 
 std::optional<std::string> normalWindowsPath(std::string_view text) {
     if (!startsWithDrive(text) || text.find('\0') != std::string_view::npos)
@@ -171,7 +173,7 @@ std::string driveUrl(std::string_view windowsPath) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i > 0)
             url += '/';
-        appendPercentEncoded(url, names[i]);
+        url += percentEncoded(names[i]);
     }
     if (!names.empty() && isSeparator(windowsPath.back()))
         url += '/';

@@ -29,6 +29,9 @@ std::string folderDisplayName(std::string_view windowsPath);
 /// `lumivane://c/WINDOWS/Web/wvleft.bmp` is C:\WINDOWS\Web\wvleft.bmp.
 inline constexpr std::string_view kDriveScheme = "lumivane";
 
+/// Each byte but ASCII letters, digits and "-._~" as %XX: a name as an address holds it.
+std::string percentEncoded(std::string_view bytes);
+
 /// The page's address for a Windows path, each name percent-encoded as UTF-8; a trailing
 /// separator is kept ("Z:\home\" becomes `lumivane://z/home/`).
 std::string driveUrl(std::string_view windowsPath);

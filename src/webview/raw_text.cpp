@@ -1,6 +1,7 @@
 #include "webview/raw_text.h"
 
 #include "platform/utf8.h"
+#include "webview/folder_address.h"
 
 namespace lumivane::webview {
 namespace {
@@ -59,22 +60,16 @@ QString shownText(const QString& text) {
 }
 
 QUrl localFileUrl(std::string_view hostPath) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    QByteArray address = "file://";
-    for (const char c : hostPath) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-                           (byte >= '0' && byte <= '9') || c == '/' || c == '-' || c == '.' ||
-                           c == '_' || c == '~';
-        if (plain) {
-            address += c;
-        } else {
-            address += '%';
-            address += digits[byte >> 4];
-            address += digits[byte & 15];
-        }
+    std::string address = "file://";
+    while (!hostPath.empty()) {
+        const std::size_t slash = hostPath.find('/');
+        address += percentEncoded(hostPath.substr(0, slash));
+        if (slash == std::string_view::npos)
+            break;
+        address += '/';
+        hostPath.remove_prefix(slash + 1);
     }
-    return QUrl::fromEncoded(address, QUrl::StrictMode);
+    return QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
 }
 
 } // namespace lumivane::webview
