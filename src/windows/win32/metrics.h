@@ -1,8 +1,7 @@
 #pragma once
 
 #include "windows/twips.h"
-
-#include <windows.h>
+#include "windows/win32/system.h"
 
 namespace lumivane::win32 {
 

@@ -1,0 +1,809 @@
+#include "windows/win32/controls.h"
+
+#include "platform/win32/wide.h"
+#include "windows/win32/drop.h"
+#include "windows/win32/fonts.h"
+#include "windows/win32/form.h"
+#include "windows/win32/metrics.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+namespace lumivane::win32 {
+
+using forms::Kind;
+using platform::win32::fromWide;
+using platform::win32::toWide;
+
+namespace {
+
+std::logic_error noSuch(forms::ControlRef ref, const char* what) {
+    return std::logic_error(forms::fullName(ref) + " has no " + what);
+}
+
+HBRUSH systemBrush(HDC dc, int element) {
+    SetBkColor(dc, GetSysColor(element));
+    return GetSysColorBrush(element);
+}
+
+// ---- One class per kind ------------------------------------------------------------------
+
+class FrameControl : public Control {
+public:
+    using Control::Control;
+
+protected:
+    const wchar_t* windowClass() const override { return L"BUTTON"; }
+    DWORD style() const override { return BS_GROUPBOX; }
+};
+
+class ButtonControl : public Control {
+public:
+    using Control::Control;
+    int value() const override { return 0; }
+    /// Pressing from the program, as the user would.
+    void setValue(int value) override {
+        if (value)
+            raise(Event::Click);
+    }
+    void command(WORD code) override {
+        if (code == BN_CLICKED)
+            raise(Event::Click);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"BUTTON"; }
+    DWORD style() const override {
+        return BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | WS_TABSTOP;
+    }
+};
+
+class CheckBoxControl : public Control {
+public:
+    using Control::Control;
+    int value() const override {
+        const LRESULT state = SendMessageW(hwnd_, BM_GETCHECK, 0, 0);
+        return state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;
+    }
+    void setValue(int value) override {
+        if (value == this->value())
+            return;
+        SendMessageW(hwnd_, BM_SETCHECK,
+                     value == 1   ? BST_CHECKED
+                     : value == 2 ? BST_INDETERMINATE
+                                  : BST_UNCHECKED,
+                     0);
+        raise(Event::Click);
+    }
+    void command(WORD code) override {
+        if (code == BN_CLICKED)
+            raise(Event::Click);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"BUTTON"; }
+    DWORD style() const override { return BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP; }
+    void created() override {
+        if (row_.has(forms::Checked))
+            SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
+    }
+};
+
+class LabelControl : public Control {
+public:
+    using Control::Control;
+    void setText(std::string_view text) override {
+        Control::setText(text);
+        fitToText();
+    }
+    void command(WORD code) override {
+        if (code == STN_CLICKED)
+            raise(Event::Click);
+        else if (code == STN_DBLCLK)
+            raise(Event::DblClick);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"STATIC"; }
+    DWORD style() const override {
+        DWORD style = SS_LEFT | SS_NOTIFY;
+        if (!row_.has(forms::AccessKey))
+            style |= SS_NOPREFIX;
+        if (row_.has(forms::Bordered))
+            style |= WS_BORDER;
+        return style;
+    }
+    std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
+    void created() override { fitToText(); }
+
+private:
+    /// An auto-size label takes its text's size; its place gives only its left and top.
+    void fitToText() {
+        if (!row_.has(forms::AutoSize))
+            return;
+        const std::wstring text = windowTextNow();
+        WindowDc dc(hwnd_);
+        Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+        RECT size{0, 0, 0, 0};
+        DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &size,
+                  DT_CALCRECT | DT_NOPREFIX);
+        const int border = row_.has(forms::Bordered) ? 2 * GetSystemMetrics(SM_CXBORDER) : 0;
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.right + border, size.bottom + border,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        place_.width = pixelsToTwips(size.right + border, dpi());
+        place_.height = pixelsToTwips(size.bottom + border, dpi());
+    }
+};
+
+/// The help line: every text shown whole, the font shrinking a pixel at a time (down to
+/// 9 pixels) until the text fits its box; what still does not fit is cut at the bottom.
+class HelpLineControl : public Control {
+public:
+    using Control::Control;
+    static constexpr int kSmallestPixels = 9;
+
+    void setText(std::string_view text) override {
+        Control::setText(text);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"STATIC"; }
+    DWORD style() const override { return SS_LEFT | SS_NOTIFY | SS_NOPREFIX | WS_BORDER; }
+    std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
+    bool drawsItself() const override { return true; }
+    bool paint(HDC dc, const RECT& client) override {
+        FillRect(dc, &client, colors(dc));
+        SetBkMode(dc, TRANSPARENT);
+        const std::wstring text = windowTextNow();
+        RECT box = client;
+        InflateRect(&box, -2, -1);
+        const UINT format = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        int pixels = std::abs(font.lfHeight);
+        HFONT fitting = nullptr;
+        for (;; --pixels) {
+            fitting = sized(font, pixels);
+            Selected selected(dc, fitting);
+            RECT needed = box;
+            DrawTextW(dc, text.c_str(), -1, &needed, format | DT_CALCRECT);
+            if (needed.bottom <= box.bottom || pixels <= kSmallestPixels)
+                break;
+        }
+        Selected selected(dc, fitting);
+        DrawTextW(dc, text.c_str(), -1, &box, format);
+        return true;
+    }
+
+private:
+    HFONT sized(LOGFONTW font, int pixels) {
+        auto found = sizes_.find(pixels);
+        if (found == sizes_.end()) {
+            font.lfHeight = -pixels;
+            found = sizes_.emplace(pixels, Font(CreateFontIndirectW(&font))).first;
+        }
+        return found->second.get();
+    }
+    std::map<int, Font> sizes_;
+};
+
+class TextBoxControl : public Control {
+public:
+    using Control::Control;
+    void command(WORD code) override {
+        if (code == EN_CHANGE)
+            raise(Event::Change);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"EDIT"; }
+    DWORD style() const override { return ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP; }
+    DWORD exStyle() const override { return WS_EX_CLIENTEDGE; }
+    std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
+    HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
+};
+
+/// A list the user picks from and never types in (CBS_DROPDOWNLIST).
+class DropDownListControl : public Control {
+public:
+    using Control::Control;
+    static constexpr int kListPixels = 160;
+
+    std::string text() const override {
+        const int index = listIndex();
+        if (index < 0)
+            return {};
+        std::wstring item(SendMessageW(hwnd_, CB_GETLBTEXTLEN, index, 0) + 1, L'\0');
+        item.resize(
+            SendMessageW(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data())));
+        return fromWide(item);
+    }
+    /// Chooses the item of that text; a list that has none is a fault of the program.
+    void setText(std::string_view text) override {
+        const std::wstring wide = toWide(text);
+        const LRESULT index =
+            SendMessageW(hwnd_, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(wide.c_str()));
+        if (index == CB_ERR)
+            throw std::logic_error(forms::fullName(ref_) + " has no item \"" + std::string(text) +
+                                   "\"");
+        setListIndex(static_cast<int>(index));
+    }
+    void addItem(std::string_view item) override {
+        const std::wstring wide = toWide(item);
+        SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    int listIndex() const override {
+        return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+    }
+    void setListIndex(int index) override {
+        if (index == listIndex())
+            return;
+        SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
+        raise(Event::Click);
+    }
+    void command(WORD code) override {
+        if (code == CBN_SELCHANGE)
+            raise(Event::Click);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"COMBOBOX"; }
+    DWORD style() const override {
+        return CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP;
+    }
+    std::wstring windowText(std::string_view) const override { return {}; }
+    HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
+    // The window's height includes the dropped list; the closed box is sized by its field.
+    int windowHeight(int designed) const override { return designed + kListPixels; }
+    void created() override { fitField(); }
+    void resized() override { fitField(); }
+
+private:
+    /// The closed box as high as the form designs it: the field grows or shrinks to fit.
+    /// Measured again after each step, since the border around the field is the system's
+    /// (and Wine reads back another field height than it was given).
+    void fitField() {
+        const int designed = twipsToPixels(place_.height, dpi());
+        int field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, -1, 0));
+        for (int step = 0; step < 3; ++step) {
+            RECT closed;
+            GetWindowRect(hwnd_, &closed);
+            const int wanted = field + designed - (closed.bottom - closed.top);
+            if (wanted <= 0 || wanted == field)
+                return;
+            SendMessageW(hwnd_, CB_SETITEMHEIGHT, -1, wanted);
+            field = wanted;
+        }
+    }
+};
+
+class ListBoxControl : public Control {
+public:
+    using Control::Control;
+    std::string text() const override {
+        const int index = listIndex();
+        if (index < 0)
+            return {};
+        std::wstring item(SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0) + 1, L'\0');
+        item.resize(SendMessageW(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(item.data())));
+        return fromWide(item);
+    }
+    void addItem(std::string_view item) override {
+        const std::wstring wide = toWide(item);
+        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    int listIndex() const override {
+        return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+    }
+    void setListIndex(int index) override {
+        if (index == listIndex())
+            return;
+        SendMessageW(hwnd_, LB_SETCURSEL, index, 0);
+        raise(Event::Click);
+    }
+    void command(WORD code) override {
+        if (code == LBN_SELCHANGE)
+            raise(Event::Click);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"LISTBOX"; }
+    DWORD style() const override {
+        return LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+    }
+    DWORD exStyle() const override { return WS_EX_CLIENTEDGE; }
+    std::wstring windowText(std::string_view) const override { return {}; }
+    HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
+};
+
+/// A horizontal scroll bar from 0 to its maximum; an arrow and a click in the track both move
+/// it by one.
+class ScrollBarControl : public Control {
+public:
+    using Control::Control;
+    int value() const override { return static_cast<int>(SendMessageW(hwnd_, SBM_GETPOS, 0, 0)); }
+    void setValue(int value) override { moveTo(value, Event::Change); }
+    void setMaximum(int maximum) override {
+        maximum_ = std::max(0, maximum);
+        const int before = value();
+        SendMessageW(hwnd_, SBM_SETRANGEREDRAW, 0, maximum_);
+        // A value past the new end comes back into range, as the user would see it move.
+        if (before > maximum_)
+            moveTo(maximum_, Event::Change, before);
+    }
+    void scroll(WORD code, int thumb) override {
+        const int now = value();
+        switch (code) {
+        case SB_LINELEFT:
+        case SB_PAGELEFT:
+            moveTo(now - 1, Event::Change);
+            break;
+        case SB_LINERIGHT:
+        case SB_PAGERIGHT:
+            moveTo(now + 1, Event::Change);
+            break;
+        case SB_LEFT:
+            moveTo(0, Event::Change);
+            break;
+        case SB_RIGHT:
+            moveTo(maximum_, Event::Change);
+            break;
+        case SB_THUMBTRACK:
+            moveTo(thumb, Event::Scroll);
+            break;
+        case SB_THUMBPOSITION:
+            moveTo(thumb, Event::Change);
+            break;
+        default:
+            break;
+        }
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"SCROLLBAR"; }
+    DWORD style() const override { return SBS_HORZ; }
+    std::wstring windowText(std::string_view) const override { return {}; }
+    void created() override { SendMessageW(hwnd_, SBM_SETRANGE, 0, 0); }
+
+private:
+    void moveTo(int value, Event event, int before = -1) {
+        value = std::clamp(value, 0, maximum_);
+        if (before < 0)
+            before = this->value();
+        SendMessageW(hwnd_, SBM_SETPOS, value, TRUE);
+        if (value != before)
+            raise(event);
+    }
+    int maximum_ = 0;
+};
+
+/// The kinds that paint a picture themselves over a STATIC window: image, picture box, tiles.
+class PictureControl : public Control {
+public:
+    using Control::Control;
+    void setPicture(Bitmap picture, bool resize) override {
+        picture_ = std::move(picture);
+        tiles_.reset();
+        if (resize && picture_) {
+            RECT outer{0, 0, picture_.width(), picture_.height()};
+            AdjustWindowRectEx(&outer, GetWindowLongW(hwnd_, GWL_STYLE), FALSE,
+                               GetWindowLongW(hwnd_, GWL_EXSTYLE));
+            SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            place_.width = pixelsToTwips(outer.right - outer.left, dpi());
+            place_.height = pixelsToTwips(outer.bottom - outer.top, dpi());
+        }
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    void command(WORD code) override {
+        if (code == STN_CLICKED)
+            raise(Event::Click);
+        else if (code == STN_DBLCLK)
+            raise(Event::DblClick);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return L"STATIC"; }
+    DWORD style() const override {
+        DWORD style = SS_LEFT | SS_NOTIFY | SS_NOPREFIX;
+        if (row_.has(forms::Bordered) && row_.kind != Kind::PictureBox)
+            style |= WS_BORDER;
+        return style;
+    }
+    DWORD exStyle() const override {
+        return row_.has(forms::Bordered) && row_.kind == Kind::PictureBox ? WS_EX_CLIENTEDGE : 0;
+    }
+    bool drawsItself() const override { return true; }
+    bool paint(HDC dc, const RECT& client) override {
+        FillRect(dc, &client, colors(dc));
+        if (picture_)
+            drawPicture(dc, client);
+        else
+            drawArt(dc, client);
+        return true;
+    }
+
+private:
+    void drawPicture(HDC dc, const RECT& client) {
+        if (row_.kind == Kind::Tiles) {
+            if (!tiles_)
+                tiles_ = Brush(CreatePatternBrush(picture_.get()));
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            FillRect(dc, &client, tiles_.get());
+            return;
+        }
+        MemoryDc source(CreateCompatibleDC(dc));
+        Selected selected(source.get(), picture_.get());
+        if (row_.kind == Kind::Image &&
+            (picture_.width() != client.right || picture_.height() != client.bottom)) {
+            SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, 0, 0, client.right, client.bottom, source.get(), 0, 0, picture_.width(),
+                       picture_.height(), SRCCOPY);
+        } else {
+            BitBlt(dc, 0, 0, picture_.width(), picture_.height(), source.get(), 0, 0, SRCCOPY);
+        }
+    }
+    void drawArt(HDC dc, const RECT& client) {
+        RECT box = client;
+        switch (row_.art) {
+        case forms::Art::ProgramIcon:
+            if (const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)))
+                DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+            break;
+        case forms::Art::ToolbarGrip:
+            DrawEdge(dc, &box, BDR_RAISEDINNER, BF_RECT);
+            break;
+        case forms::Art::ToolbarSeparator:
+            DrawEdge(dc, &box, EDGE_ETCHED, BF_LEFT);
+            break;
+        case forms::Art::SampleWindow: // drawn by its window through setPicture
+        case forms::Art::None:
+            break;
+        }
+    }
+    Bitmap picture_;
+    Brush tiles_;
+};
+
+} // namespace
+
+// ---- Every kind ----------------------------------------------------------------------------
+
+LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return control ? control->message(message, wParam, lParam)
+                   : DefWindowProcW(window, message, wParam, lParam);
+}
+
+std::unique_ptr<Control> Control::create(Form& form, const forms::ControlSpec& row,
+                                         forms::ControlRef ref, HWND parent, Twips place,
+                                         bool visible) {
+    std::unique_ptr<Control> control;
+    switch (row.kind) {
+    case Kind::Frame:
+        control.reset(new FrameControl(form, row, ref, place));
+        break;
+    case Kind::Label:
+        control.reset(new LabelControl(form, row, ref, place));
+        break;
+    case Kind::HelpLine:
+        control.reset(new HelpLineControl(form, row, ref, place));
+        break;
+    case Kind::Button:
+        control.reset(new ButtonControl(form, row, ref, place));
+        break;
+    case Kind::CheckBox:
+        control.reset(new CheckBoxControl(form, row, ref, place));
+        break;
+    case Kind::TextBox:
+        control.reset(new TextBoxControl(form, row, ref, place));
+        break;
+    case Kind::DropDownList:
+        control.reset(new DropDownListControl(form, row, ref, place));
+        break;
+    case Kind::ListBox:
+        control.reset(new ListBoxControl(form, row, ref, place));
+        break;
+    case Kind::ScrollBar:
+        control.reset(new ScrollBarControl(form, row, ref, place));
+        break;
+    case Kind::PictureBox:
+    case Kind::Image:
+    case Kind::Tiles:
+        control.reset(new PictureControl(form, row, ref, place));
+        break;
+    }
+    control->make(parent, visible);
+    return control;
+}
+
+Control::Control(Form& form, const forms::ControlSpec& row, forms::ControlRef ref, Twips place)
+    : form_(form), row_(row), ref_(ref), place_(place), back_(row.backColor) {
+    if (back_)
+        backBrush_ = Brush(CreateSolidBrush(*back_));
+    if (row.has(forms::Link))
+        cursor_ = LoadCursorW(nullptr, IDC_HAND);
+}
+
+Control::~Control() {
+    if (hwnd_)
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+}
+
+void Control::make(HWND parent, bool visible) {
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | this->style();
+    // A container paints around what lies in it, never over it.
+    if (row_.kind == Kind::Frame || row_.kind == Kind::PictureBox)
+        style |= WS_CLIPCHILDREN;
+    if (visible)
+        style |= WS_VISIBLE;
+    if (row_.has(forms::Disabled))
+        style |= WS_DISABLED;
+    const RECT r = twipsToRect(place_, dpi());
+    hwnd_ = CreateWindowExW(exStyle(), windowClass(), windowText(row_.caption).c_str(), style,
+                            r.left, r.top, r.right - r.left, windowHeight(r.bottom - r.top), parent,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_)
+        throw std::runtime_error("cannot create the window of " + forms::fullName(ref_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts().font(row_.font)), FALSE);
+    created();
+}
+
+std::wstring Control::windowText(std::string_view caption) const {
+    std::wstring text = toWide(caption);
+    if (!row_.has(forms::AccessKey)) {
+        for (std::size_t at = text.find(L'&'); at != std::wstring::npos;
+             at = text.find(L'&', at + 2))
+            text.insert(at, 1, L'&');
+    }
+    return text;
+}
+
+std::wstring Control::windowTextNow() const {
+    std::wstring text(GetWindowTextLengthW(hwnd_) + 1, L'\0');
+    text.resize(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+int Control::value() const {
+    throw noSuch(ref_, "value");
+}
+void Control::setValue(int) {
+    throw noSuch(ref_, "value");
+}
+void Control::addItem(std::string_view) {
+    throw noSuch(ref_, "list");
+}
+int Control::listIndex() const {
+    throw noSuch(ref_, "list");
+}
+void Control::setListIndex(int) {
+    throw noSuch(ref_, "list");
+}
+void Control::setMaximum(int) {
+    throw noSuch(ref_, "maximum");
+}
+void Control::setPicture(Bitmap, bool) {
+    throw noSuch(ref_, "picture");
+}
+
+std::string Control::text() const {
+    std::wstring text = windowTextNow();
+    // Back to the caption where the window shows a doubled "&" as one.
+    if (windowText("&") == L"&&") {
+        for (std::size_t at = text.find(L"&&"); at != std::wstring::npos;
+             at = text.find(L"&&", at + 1))
+            text.erase(at, 1);
+    }
+    return fromWide(text);
+}
+
+void Control::setText(std::string_view text) {
+    SetWindowTextW(hwnd_, windowText(text).c_str());
+    invalidate();
+}
+
+void Control::setBackColor(COLORREF color) {
+    back_ = color;
+    backBrush_ = Brush(CreateSolidBrush(color));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::setForeColor(COLORREF color) {
+    fore_ = color;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::move(Twips place) {
+    invalidate();
+    place_ = place;
+    const RECT r = twipsToRect(place, dpi());
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, windowHeight(r.bottom - r.top),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    resized();
+}
+
+HBRUSH Control::colors(HDC dc) {
+    if (fore_)
+        SetTextColor(dc, *fore_);
+    else if (row_.has(forms::Link))
+        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    if (back_) {
+        SetBkColor(dc, *back_);
+        return backBrush_.get();
+    }
+    if (row_.has(forms::Transparent)) {
+        SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    if (row_.has(forms::ButtonFace))
+        return systemBrush(dc, COLOR_BTNFACE);
+    return defaultBrush(dc);
+}
+
+HBRUSH Control::defaultBrush(HDC dc) const {
+    return systemBrush(dc, COLOR_BTNFACE);
+}
+
+void Control::raise(Event event, EventArgs args) const {
+    args.index = ref_.index;
+    form_.raise(ref_, event, args);
+}
+
+LRESULT Control::original(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcW(original_, hwnd_, message, wParam, lParam);
+}
+
+void Control::invalidate() const {
+    if (!row_.has(forms::Transparent))
+        return;
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    const HWND parent = GetParent(hwnd_);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    InvalidateRect(parent, &r, TRUE);
+}
+
+int Control::dpi() const {
+    return screenDpi();
+}
+
+EventArgs Control::mouse(WPARAM wParam, LPARAM lParam) const {
+    EventArgs args;
+    args.button = ((wParam & MK_LBUTTON) ? LeftButton : 0) |
+                  ((wParam & MK_RBUTTON) ? RightButton : 0) |
+                  ((wParam & MK_MBUTTON) ? MiddleButton : 0);
+    args.x = pixelsToTwips(static_cast<short>(LOWORD(lParam)), dpi());
+    args.y = pixelsToTwips(static_cast<short>(HIWORD(lParam)), dpi());
+    return args;
+}
+
+LRESULT Control::message(UINT message, WPARAM wParam, LPARAM lParam) {
+    POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+        // A container passes what its own controls report to the form.
+        if (const auto handled = form_.childMessage(message, wParam, lParam))
+            return *handled;
+        break;
+    case WM_NCHITTEST: {
+        // A group box lets the pointer through to what lies under it; a frame here has a
+        // help text of its own, so it takes the pointer over its own background.
+        const LRESULT hit = original(message, wParam, lParam);
+        return hit == HTTRANSPARENT && row_.kind == Kind::Frame ? HTCLIENT : hit;
+    }
+    case WM_SETCURSOR:
+        if (cursor_ && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(cursor_);
+            return TRUE;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (form_.dragging()) {
+            ClientToScreen(hwnd_, &screen);
+            form_.dragTo(screen);
+            return 0;
+        }
+        raise(Event::MouseMove, mouse(wParam, lParam));
+        break;
+    case WM_LBUTTONDOWN:
+        if (form_.isDragSource(*this)) {
+            form_.beginDrag(*this, screen);
+            return 0;
+        }
+        raise(Event::MouseDown, [&] {
+            EventArgs args = mouse(wParam, lParam);
+            args.button = LeftButton;
+            return args;
+        }());
+        break;
+    case WM_LBUTTONUP:
+        if (form_.dragging()) {
+            // The drop may unload this very control: nothing of it is touched after.
+            ClientToScreen(hwnd_, &screen);
+            form_.endDrag(screen);
+            return 0;
+        }
+        raise(Event::MouseUp, [&] {
+            EventArgs args = mouse(wParam, lParam);
+            args.button = LeftButton;
+            return args;
+        }());
+        break;
+    case WM_RBUTTONDOWN:
+        rightDown_ = true;
+        raise(Event::MouseDown, [&] {
+            EventArgs args = mouse(wParam, lParam);
+            args.button = RightButton;
+            return args;
+        }());
+        break;
+    case WM_RBUTTONUP: {
+        EventArgs args = mouse(wParam, lParam);
+        args.button = RightButton;
+        raise(Event::MouseUp, args);
+        if (std::exchange(rightDown_, false))
+            raise(Event::RightClick, args);
+        break;
+    }
+    case WM_CAPTURECHANGED:
+        if (form_.dragging())
+            form_.cancelDrag();
+        break;
+    case WM_DROPFILES: {
+        DropHandle drop(reinterpret_cast<HDROP>(wParam));
+        EventArgs args;
+        args.files = droppedFiles(drop.get());
+        raise(Event::FilesDropped, args);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        if (drawsItself())
+            return 1; // the painting covers everything
+        break;
+    case WM_PRINTCLIENT:
+        if (drawsItself()) {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
+        break;
+    case WM_PAINT:
+        if (drawsItself()) {
+            PAINTSTRUCT ps;
+            const HDC dc = BeginPaint(hwnd_, &ps);
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            paint(dc, client);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY: {
+        const LRESULT result = original(message, wParam, lParam);
+        form_.forget(hwnd_);
+        hwnd_ = nullptr;
+        return result;
+    }
+    default:
+        break;
+    }
+    // A handler may have unloaded the control; its window is gone then.
+    return hwnd_ ? original(message, wParam, lParam) : 0;
+}
+
+} // namespace lumivane::win32

@@ -1,0 +1,80 @@
+#include "windows/win32/fonts.h"
+
+#include "platform/win32/wide.h"
+#include "windows/win32/metrics.h"
+
+#include <cwchar>
+
+namespace lumivane::win32 {
+
+namespace {
+
+int CALLBACK foundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0; // one is enough
+}
+
+bool isJapanese(const std::wstring& face) {
+    for (const wchar_t* japanese : Fonts::kUiFaces)
+        if (face == japanese)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool Fonts::has(const std::wstring& face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    WindowDc screen(nullptr);
+    EnumFontFamiliesExW(screen.get(), &wanted, &foundFace, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+Fonts::Fonts(int dpi) : dpi_(dpi) {
+    for (const wchar_t* face : kUiFaces) {
+        if (has(face)) {
+            uiFace_ = face;
+            break;
+        }
+    }
+    if (uiFace_.empty()) {
+        // The size of the structure as Windows 2000 knows it, which later systems accept.
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        uiFace_ = metrics.lfMessageFont.lfFaceName;
+    }
+    ui_ = make(uiFace_, kUiPoints);
+}
+
+Font Fonts::make(const std::wstring& face, double points) const {
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(points * dpi_ / 72.0 + 0.5);
+    font.lfWeight = FW_NORMAL;
+    // The Japanese faces in their own character set, so a system of another locale still
+    // takes their glyphs rather than a substitute's.
+    font.lfCharSet = isJapanese(face) ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    return Font(CreateFontIndirectW(&font));
+}
+
+HFONT Fonts::font(const forms::Font& font) {
+    if (font.face.empty())
+        return ui();
+    const auto key = std::make_pair(platform::win32::toWide(font.face), font.points);
+    auto found = own_.find(key);
+    if (found == own_.end())
+        found = own_.emplace(key, make(key.first, key.second)).first;
+    return found->second.get();
+}
+
+Fonts& fonts() {
+    static Fonts shared(screenDpi());
+    return shared;
+}
+
+} // namespace lumivane::win32

@@ -1,0 +1,151 @@
+// Files dropped from the shell reach the drop target's handler in drop order; a drag source
+// dragged and let go over a control raises DragDrop there.
+#include "platform/win32/wide.h"
+#include "test_form.h"
+#include "windows/win32/drop.h"
+#include "windows/win32/form.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <string>
+#include <vector>
+
+namespace lumivane::win32::testing {
+namespace {
+
+/// A shell drop of these paths, as Explorer makes it: DROPFILES followed by the wide paths,
+/// each ended by a NUL, and one more NUL. The receiver ends it with DragFinish.
+HDROP shellDrop(const std::vector<std::string>& paths) {
+    std::wstring list;
+    for (const std::string& path : paths) {
+        list += platform::win32::toWide(path);
+        list += L'\0';
+    }
+    list += L'\0';
+    const SIZE_T bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(),
+                list.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+const std::vector<std::string> kPaths = {"C:\\写真\\夏 の 海.jpg", "Z:\\home\\me\\b.GIF",
+                                         "C:\\a.bmp"};
+
+TEST(ShellDrop, GivesThePathsInDropOrder) {
+    const HDROP drop = shellDrop(kPaths);
+    EXPECT_EQ(droppedFiles(drop), kPaths);
+    DragFinish(drop);
+}
+
+TEST(ShellDrop, ReachesTheDropTargetsHandler) {
+    Form form(kForm);
+    std::vector<std::vector<std::string>> drops;
+    EXPECT_FALSE(GetWindowLongW(form.hwnd({"Frame1"}), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    form.on("Frame1", Event::FilesDropped,
+            [&](const EventArgs& args) { drops.push_back(args.files); });
+    // A handler makes the control, and only it, a target for the shell's drops.
+    EXPECT_TRUE(GetWindowLongW(form.hwnd({"Frame1"}), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_FALSE(GetWindowLongW(form.hwnd({"picBox"}), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+
+    SendMessageW(form.hwnd({"Frame1"}), WM_DROPFILES, reinterpret_cast<WPARAM>(shellDrop(kPaths)),
+                 0);
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops[0], kPaths);
+    SendMessageW(form.hwnd({"Frame1"}), WM_DROPFILES, reinterpret_cast<WPARAM>(shellDrop({})), 0);
+    ASSERT_EQ(drops.size(), 2u);
+    EXPECT_TRUE(drops[1].empty()) << "a drop without files arrives empty";
+}
+
+TEST(ShellDrop, AcceptedByElementsLoadedLater) {
+    Form form(kForm);
+    std::vector<int> indexes;
+    form.on("thumb", Event::FilesDropped,
+            [&](const EventArgs& args) { indexes.push_back(args.index); });
+    form.load({"thumb", 2});
+    EXPECT_TRUE(GetWindowLongW(form.hwnd({"thumb", 2}), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    SendMessageW(form.hwnd({"thumb", 2}), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(shellDrop({"C:\\a.bmp"})), 0);
+    EXPECT_EQ(indexes, std::vector<int>{2});
+}
+
+class DragWithinTheWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.setDragSource("thumb");
+        form.on("lblColor", Event::DragDrop, [&](const EventArgs& args) {
+            drops.push_back({std::string(args.source.name), args.source.index, args.index});
+        });
+        form.on("thumb", Event::MouseDown, [&](const EventArgs&) { ++mouseDowns; });
+        form.setVisible({"thumb", 0}, true);
+        form.load({"thumb", 1});
+        form.move({"thumb", 1}, {1380, 780, 915, 600});
+        form.setVisible({"thumb", 1}, true);
+        form.show();
+    }
+
+    /// Presses on a thumbnail, moves the pointer to a point of `target` (in its client
+    /// coordinates) and lets go there, as the user's mouse would report it to the source.
+    void dragTo(ControlRef sourceRef, HWND target, int x, int y) {
+        const HWND source = form.hwnd(sourceRef);
+        SendMessageW(source, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        POINT point{x, y};
+        ClientToScreen(target, &point);
+        ScreenToClient(source, &point);
+        SendMessageW(source, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        SendMessageW(source, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    }
+
+    struct Drop {
+        std::string source;
+        int sourceIndex;
+        int targetIndex;
+        bool operator==(const Drop&) const = default;
+    };
+    Form form{kForm};
+    std::vector<Drop> drops;
+    int mouseDowns = 0;
+};
+
+TEST_F(DragWithinTheWindow, LettingGoOverAControlRaisesDragDropThere) {
+    dragTo({"thumb", 1}, form.hwnd({"lblColor", 1}), 20, 6);
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops[0], (Drop{"thumb", 1, 1}));
+    EXPECT_EQ(mouseDowns, 0) << "a drag source's press starts the drag instead";
+    EXPECT_FALSE(form.dragging());
+    EXPECT_EQ(GetCapture(), nullptr) << "the mouse is given back";
+}
+
+TEST_F(DragWithinTheWindow, ElsewhereOrOntoItselfNothingHappens) {
+    dragTo({"thumb", 0}, form.hwnd({"thumb", 0}), 5, 5); // a click without moving
+    dragTo({"thumb", 0}, form.hwnd({"cmdKey"}), 4, 4);
+    dragTo({"thumb", 0}, form.hwnd(), 395, 245);
+    EXPECT_TRUE(drops.empty());
+    EXPECT_FALSE(form.dragging());
+}
+
+TEST_F(DragWithinTheWindow, AHandlerMayUnloadTheDraggedElement) {
+    form.on("lblColor", Event::DragDrop, [&](const EventArgs& args) { form.unload(args.source); });
+    dragTo({"thumb", 1}, form.hwnd({"lblColor", 0}), 20, 6);
+    EXPECT_THROW(form.hwnd({"thumb", 1}), std::logic_error);
+    pump();
+    EXPECT_FALSE(form.dragging());
+}
+
+TEST_F(DragWithinTheWindow, LosingTheMouseEndsTheDrag) {
+    SendMessageW(form.hwnd({"thumb", 0}), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(form.dragging());
+    EXPECT_EQ(GetCapture(), form.hwnd({"thumb", 0}));
+    ReleaseCapture();
+    EXPECT_FALSE(form.dragging());
+    EXPECT_TRUE(drops.empty());
+}
+
+} // namespace
+} // namespace lumivane::win32::testing
