@@ -27,6 +27,41 @@ HBRUSH systemBrush(HDC dc, int element) {
     return GetSysColorBrush(element);
 }
 
+/// A drop-down list and a list box: the same operations by messages of their own.
+struct ListKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+    UINT add;
+    UINT current;
+    UINT select;
+    UINT length;
+    UINT item;
+    WORD changed;
+};
+constexpr ListKind kDropDownList{
+    .windowClass = L"COMBOBOX",
+    .style = CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP,
+    .exStyle = 0,
+    .add = CB_ADDSTRING,
+    .current = CB_GETCURSEL,
+    .select = CB_SETCURSEL,
+    .length = CB_GETLBTEXTLEN,
+    .item = CB_GETLBTEXT,
+    .changed = CBN_SELCHANGE,
+};
+constexpr ListKind kListBox{
+    .windowClass = L"LISTBOX",
+    .style = LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+    .exStyle = WS_EX_CLIENTEDGE,
+    .add = LB_ADDSTRING,
+    .current = LB_GETCURSEL,
+    .select = LB_SETCURSEL,
+    .length = LB_GETTEXTLEN,
+    .item = LB_GETTEXT,
+    .changed = LBN_SELCHANGE,
+};
+
 // ---- One class per kind ------------------------------------------------------------------
 
 class FrameControl : public Control {
@@ -206,21 +241,53 @@ protected:
     HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
 };
 
-/// A list the user picks from and never types in (CBS_DROPDOWNLIST).
-class DropDownListControl : public Control {
+/// A list of text items with one chosen: a drop-down list or a list box.
+template <const ListKind& kind> class ListControl : public Control {
 public:
     using Control::Control;
-    static constexpr int kListPixels = 160;
-
+    /// The chosen item's text; empty when none is chosen.
     std::string text() const override {
         const int index = listIndex();
         if (index < 0)
             return {};
-        std::wstring item(SendMessageW(hwnd_, CB_GETLBTEXTLEN, index, 0) + 1, L'\0');
-        item.resize(
-            SendMessageW(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data())));
+        std::wstring item(SendMessageW(hwnd_, kind.length, index, 0) + 1, L'\0');
+        item.resize(SendMessageW(hwnd_, kind.item, index, reinterpret_cast<LPARAM>(item.data())));
         return fromWide(item);
     }
+    void addItem(std::string_view item) override {
+        const std::wstring wide = toWide(item);
+        SendMessageW(hwnd_, kind.add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    int listIndex() const override {
+        return static_cast<int>(SendMessageW(hwnd_, kind.current, 0, 0));
+    }
+    void setListIndex(int index) override {
+        if (index == listIndex())
+            return;
+        SendMessageW(hwnd_, kind.select, index, 0);
+        raise(Event::Click);
+    }
+    void command(WORD code) override {
+        if (code == kind.changed)
+            raise(Event::Click);
+    }
+
+protected:
+    const wchar_t* windowClass() const override { return kind.windowClass; }
+    DWORD style() const override { return kind.style; }
+    DWORD exStyle() const override { return kind.exStyle; }
+    std::wstring windowText(std::string_view) const override { return {}; }
+    HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
+};
+
+using ListBoxControl = ListControl<kListBox>;
+
+/// A list the user picks from and never types in (CBS_DROPDOWNLIST).
+class DropDownListControl : public ListControl<kDropDownList> {
+public:
+    using ListControl::ListControl;
+    static constexpr int kListPixels = 160;
+
     /// Chooses the item of that text; a list that has none is a fault of the program.
     void setText(std::string_view text) override {
         const std::wstring wide = toWide(text);
@@ -231,31 +298,8 @@ public:
                                    "\"");
         setListIndex(static_cast<int>(index));
     }
-    void addItem(std::string_view item) override {
-        const std::wstring wide = toWide(item);
-        SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    }
-    int listIndex() const override {
-        return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
-    }
-    void setListIndex(int index) override {
-        if (index == listIndex())
-            return;
-        SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
-        raise(Event::Click);
-    }
-    void command(WORD code) override {
-        if (code == CBN_SELCHANGE)
-            raise(Event::Click);
-    }
 
 protected:
-    const wchar_t* windowClass() const override { return L"COMBOBOX"; }
-    DWORD style() const override {
-        return CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP;
-    }
-    std::wstring windowText(std::string_view) const override { return {}; }
-    HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
     // The window's height includes the dropped list; the closed box is sized by its field.
     int windowHeight(int designed) const override { return designed + kListPixels; }
     void created() override { fitField(); }
@@ -278,45 +322,6 @@ private:
             field = wanted;
         }
     }
-};
-
-class ListBoxControl : public Control {
-public:
-    using Control::Control;
-    std::string text() const override {
-        const int index = listIndex();
-        if (index < 0)
-            return {};
-        std::wstring item(SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0) + 1, L'\0');
-        item.resize(SendMessageW(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(item.data())));
-        return fromWide(item);
-    }
-    void addItem(std::string_view item) override {
-        const std::wstring wide = toWide(item);
-        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    }
-    int listIndex() const override {
-        return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
-    }
-    void setListIndex(int index) override {
-        if (index == listIndex())
-            return;
-        SendMessageW(hwnd_, LB_SETCURSEL, index, 0);
-        raise(Event::Click);
-    }
-    void command(WORD code) override {
-        if (code == LBN_SELCHANGE)
-            raise(Event::Click);
-    }
-
-protected:
-    const wchar_t* windowClass() const override { return L"LISTBOX"; }
-    DWORD style() const override {
-        return LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
-    }
-    DWORD exStyle() const override { return WS_EX_CLIENTEDGE; }
-    std::wstring windowText(std::string_view) const override { return {}; }
-    HBRUSH defaultBrush(HDC dc) const override { return systemBrush(dc, COLOR_WINDOW); }
 };
 
 /// A horizontal scroll bar from 0 to its maximum; an arrow and a click in the track both move
@@ -479,44 +484,49 @@ LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
                    : DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::unique_ptr<Control> Control::create(Form& form, const forms::ControlSpec& row,
-                                         forms::ControlRef ref, HWND parent, Twips place,
-                                         bool visible) {
-    std::unique_ptr<Control> control;
-    switch (row.kind) {
+namespace {
+
+using Maker = Control* (*)(Form&, const forms::ControlSpec&, forms::ControlRef, Twips);
+
+template <class KindControl>
+Control* make(Form& form, const forms::ControlSpec& row, forms::ControlRef ref, Twips place) {
+    return new KindControl(form, row, ref, place);
+}
+
+Maker makerOf(Kind kind) {
+    switch (kind) {
     case Kind::Frame:
-        control.reset(new FrameControl(form, row, ref, place));
-        break;
+        return &make<FrameControl>;
     case Kind::Label:
-        control.reset(new LabelControl(form, row, ref, place));
-        break;
+        return &make<LabelControl>;
     case Kind::HelpLine:
-        control.reset(new HelpLineControl(form, row, ref, place));
-        break;
+        return &make<HelpLineControl>;
     case Kind::Button:
-        control.reset(new ButtonControl(form, row, ref, place));
-        break;
+        return &make<ButtonControl>;
     case Kind::CheckBox:
-        control.reset(new CheckBoxControl(form, row, ref, place));
-        break;
+        return &make<CheckBoxControl>;
     case Kind::TextBox:
-        control.reset(new TextBoxControl(form, row, ref, place));
-        break;
+        return &make<TextBoxControl>;
     case Kind::DropDownList:
-        control.reset(new DropDownListControl(form, row, ref, place));
-        break;
+        return &make<DropDownListControl>;
     case Kind::ListBox:
-        control.reset(new ListBoxControl(form, row, ref, place));
-        break;
+        return &make<ListBoxControl>;
     case Kind::ScrollBar:
-        control.reset(new ScrollBarControl(form, row, ref, place));
-        break;
+        return &make<ScrollBarControl>;
     case Kind::PictureBox:
     case Kind::Image:
     case Kind::Tiles:
-        control.reset(new PictureControl(form, row, ref, place));
-        break;
+        return &make<PictureControl>;
     }
+    throw std::logic_error("a control of an unknown kind");
+}
+
+} // namespace
+
+std::unique_ptr<Control> Control::create(Form& form, const forms::ControlSpec& row,
+                                         forms::ControlRef ref, HWND parent, Twips place,
+                                         bool visible) {
+    std::unique_ptr<Control> control(makerOf(row.kind)(form, row, ref, place));
     control->make(parent, visible);
     return control;
 }
@@ -686,19 +696,11 @@ EventArgs Control::mouse(WPARAM wParam, LPARAM lParam) const {
 }
 
 LRESULT Control::message(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A container passes what its own controls report to the form.
+    if (const auto handled = form_.childMessage(message, wParam, lParam))
+        return *handled;
     POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
-    case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-        // A container passes what its own controls report to the form.
-        if (const auto handled = form_.childMessage(message, wParam, lParam))
-            return *handled;
-        break;
     case WM_NCHITTEST: {
         // A group box lets the pointer through to what lies under it; a frame here has a
         // help text of its own, so it takes the pointer over its own background.

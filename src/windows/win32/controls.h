@@ -62,8 +62,10 @@ public:
     /// WM_CTLCOLOR...: the brush to paint the background with, or null for the system's.
     HBRUSH colors(HDC dc);
 
-protected:
+    /// For the kinds' classes; create() makes a control.
     Control(Form& form, const forms::ControlSpec& row, forms::ControlRef ref, Twips place);
+
+protected:
 
     virtual const wchar_t* windowClass() const = 0;
     virtual DWORD style() const = 0;

@@ -184,6 +184,9 @@ void Form::acceptFiles(std::string_view name) {
 }
 
 std::optional<LRESULT> Form::childMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COMMAND && message != WM_HSCROLL &&
+        (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC))
+        return std::nullopt;
     const auto found = byWindow_.find(reinterpret_cast<HWND>(lParam));
     if (found == byWindow_.end())
         return std::nullopt;
@@ -217,17 +220,9 @@ LRESULT Form::message(UINT message, WPARAM wParam, LPARAM lParam) {
         args.y = pixelsToTwips(static_cast<short>(HIWORD(lParam)), screenDpi());
         return args;
     };
+    if (const auto handled = childMessage(message, wParam, lParam))
+        return *handled;
     switch (message) {
-    case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-        if (const auto handled = childMessage(message, wParam, lParam))
-            return *handled;
-        break;
     case WM_MOUSEMOVE:
         raise(self, Event::MouseMove,
               mouse((wParam & MK_LBUTTON ? LeftButton : 0) |
