@@ -66,7 +66,6 @@ public:
     Control(Form& form, const forms::ControlSpec& row, forms::ControlRef ref, Twips place);
 
 protected:
-
     virtual const wchar_t* windowClass() const = 0;
     virtual DWORD style() const = 0;
     virtual DWORD exStyle() const { return 0; }
