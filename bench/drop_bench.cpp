@@ -4,7 +4,7 @@
 // growth during the drop as a ratio to the files' total size.
 //
 //   drop_bench [--count N] [--folder DIR]   (DIR keeps the generated photos between runs)
-#include "app/fmain.h"
+#include "app/qt/fmain.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "support/process_memory.h"
@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
     const long peakKb = statusKb("VmHWM");
 
     int shown = 0;
-    for (const QLabel* element : window.thumnail)
+    for (const QLabel* element : window.thumnail())
         shown += element->isVisible() && !element->pixmap().isNull() ? 1 : 0;
 
     const qint64 baseline2 = baselineNs(paths);

@@ -12,14 +12,19 @@ std::string fullName(ControlRef ref) {
 }
 
 const ControlSpec* FormSpec::find(ControlRef ref) const {
+    // Elements are made at run time only for an array designed with element 0 alone.
     const ControlSpec* first = nullptr;
+    int designed = 0;
     for (const ControlSpec& row : controls) {
         if (row.ref == ref)
             return &row;
-        if (ref.index > 0 && row.ref.name == ref.name && row.ref.index == 0)
-            first = &row;
+        if (ref.index > 0 && row.ref.name == ref.name) {
+            ++designed;
+            if (row.ref.index == 0)
+                first = &row;
+        }
     }
-    return first;
+    return designed == 1 ? first : nullptr;
 }
 
 const ControlSpec& FormSpec::control(ControlRef ref) const {

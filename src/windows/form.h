@@ -58,6 +58,8 @@ enum State : unsigned {
     AccessKey = 1u << 7,      ///< "&F" in the caption shows F underlined
     Link = 1u << 8,           ///< an address: highlight colour, pointing hand, reports clicks
     FillsContainer = 1u << 9, ///< covers the inside of its container, whatever its place says
+    Sunken = 1u << 10,        ///< a sunken border, as a text box has
+    DragSource = 1u << 11,    ///< a left press starts dragging it, an outline following the pointer
 };
 
 /// A picture that a control shows from the start; the front-end draws or loads it.
@@ -67,6 +69,14 @@ enum class Art : std::uint8_t {
     ToolbarGrip,      ///< the grip at the left of a toolbar
     ToolbarSeparator, ///< the line between two toolbars
     ProgramIcon,      ///< the program's own icon
+};
+
+/// A scroll bar's range (its minimum is 0) and how far a click on an arrow or in the track
+/// moves it.
+struct ScrollRange {
+    int maximum = 0;
+    int smallChange = 1;
+    int largeChange = 1;
 };
 
 /// A font of its own for a control; an empty face keeps the window's font.
@@ -90,6 +100,7 @@ struct ControlSpec {
     Art art = Art::None;
     /// A colour of its own (a Windows colour value), painted behind the control.
     std::optional<std::uint32_t> backColor = std::nullopt;
+    ScrollRange range = {};
 
     bool has(State s) const { return (state & s) != 0; }
 };
@@ -111,8 +122,8 @@ struct FormSpec {
     /// Put on the help line while the pointer is over the window's own background.
     std::string_view help = {};
 
-    /// The row of `ref`. An array element created at run time, which has no row of its own,
-    /// takes element 0's. Throws std::logic_error for a control the form does not have.
+    /// The row of `ref`. An element made at run time (of an array designed with element 0
+    /// alone) takes element 0's. Throws std::logic_error for a control the form does not have.
     const ControlSpec& control(ControlRef ref) const;
     /// The row of `ref`, or null.
     const ControlSpec* find(ControlRef ref) const;

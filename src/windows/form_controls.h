@@ -3,8 +3,10 @@
 #include "windows/form.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumivane::forms {
 
@@ -27,12 +29,15 @@ public:
     /// A fuller form of the text, shown when the pointer rests on the control; empty for none.
     virtual void setToolTip(ControlRef ref, std::string_view text) = 0;
 
-    /// Drop-down lists: the items and the selected one (-1 for none).
+    /// Drop-down lists and list boxes: the items, and a drop-down list's selected one (-1 for
+    /// none).
     virtual void addItem(ControlRef ref, std::string_view item) = 0;
+    virtual void removeItem(ControlRef ref, int index) = 0;
     virtual int listIndex(ControlRef ref) const = 0;
     virtual void setListIndex(ControlRef ref, int index) = 0;
 
-    /// Scroll bars: the largest value (the smallest is 0).
+    /// Scroll bars: the largest value (the smallest is 0). A value above it comes down to it,
+    /// with the user's effect.
     virtual void setMaximum(ControlRef ref, int maximum) = 0;
 
     virtual bool enabled(ControlRef ref) const = 0;
@@ -49,6 +54,47 @@ public:
     virtual void load(ControlRef element) = 0;
     /// Destroys an element created by load.
     virtual void unload(ControlRef element) = 0;
+};
+
+/// The events of controls that a window's rules handle.
+enum class Event : std::uint8_t {
+    Click,      ///< a button pressed; a check box's value or a list's selection changed; a
+                ///< picture or an address clicked
+    Change,     ///< a scroll bar's value changed
+    Scroll,     ///< a scroll bar's box is being dragged
+    DblClick,   ///< a double click
+    RightClick, ///< a click with the right mouse button
+};
+
+/// The events of one open window's controls, as a front-end reports them. A window's rules
+/// register their handlers here; elements of a control array loaded later report to the
+/// array's handlers too.
+class FormEvents {
+public:
+    using Handler = std::function<void()>;
+    using IndexHandler = std::function<void(int index)>;
+    using FilesHandler = std::function<void(const std::vector<std::string>& paths)>;
+
+    virtual ~FormEvents() = default;
+
+    virtual void on(ControlRef control, Event event, Handler handler) = 0;
+    /// An event of any element of a control array, with the element's index.
+    virtual void on(ControlArray array, Event event, IndexHandler handler) = 0;
+
+    /// Files dropped onto the control from another program: their Windows paths, in the
+    /// drop's order. The drop is taken as a copy, so the other program keeps its files.
+    virtual void onFilesDropped(ControlRef target, FilesHandler handler) = 0;
+    /// An element of `source` (whose elements are drag sources) dragged onto the control and
+    /// released there.
+    virtual void onDragDrop(ControlRef target, ControlArray source, IndexHandler handler) = 0;
+    /// While `open` answers false, the target takes no drop and an element of an array that
+    /// drops on it cannot be dragged.
+    virtual void setDropGate(ControlRef target, std::function<bool()> open) = 0;
+
+    /// The pointer moved over a control that has a help text (over a control that holds
+    /// others, only over its own background), or over the window's own background, which
+    /// reports the form's name.
+    virtual void onPointerOver(std::function<void(ControlRef over)> handler) = 0;
 };
 
 } // namespace lumivane::forms

@@ -1,5 +1,5 @@
+#include "app/fmain_form.h"
 #include "appearance/tile_layout.h"
-#include "appearance/toolbar_background.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,9 @@ namespace lumivane {
 namespace {
 
 constexpr int px = kTwipsPerPixel;
+// The main window's toolbar strip, Picture1.
+const int kMainStripWidth = app::FmainForm().control(app::fmain::Picture1).place.width;
+const int kMainStripHeight = app::FmainForm().control(app::fmain::Picture1).place.height;
 
 TEST(TileLayout, SixteenPixelBitmapFillsTheMainStripWithSixtySixTiles) {
     const auto tiles = TileLayout(kMainStripWidth, kMainStripHeight, 16 * px, 16 * px);
