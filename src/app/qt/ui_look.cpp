@@ -1,22 +1,27 @@
 #include "app/qt/ui_look.h"
 
+#include "windows/ui_font.h"
+
 #include <QFontDatabase>
 #include <QProxyStyle>
+#include <algorithm>
+#include <iterator>
 
 namespace lumivane::app {
 
 QFont uiFont() {
     // The layout is designed in pixels (15 twips each), so the font is sized in pixels too:
     // a screen's dots per inch must not push captions out of their boxes.
-    if (QFontDatabase::hasFamily(QStringLiteral("MS UI Gothic"))) {
-        QFont font(QStringLiteral("MS UI Gothic"));
-        font.setPixelSize(12);
-        return font;
-    }
-    // Its kana are full width, wider than the layout's era assumed: at 10 pixels the
-    // tightest check box caption (14 characters in 165 pixels) still fits beside its box.
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
-    font.setPixelSize(10);
+    const auto has = [](const windows::UiFace& ui) {
+        return QFontDatabase::hasFamily(
+            QString::fromUtf8(ui.face.data(), qsizetype(ui.face.size())));
+    };
+    const auto* found =
+        std::find_if(std::begin(windows::kUiFaces), std::end(windows::kUiFaces), has);
+    const windows::UiFace& ui =
+        found != std::end(windows::kUiFaces) ? *found : std::end(windows::kUiFaces)[-1];
+    QFont font(QString::fromUtf8(ui.face.data(), qsizetype(ui.face.size())));
+    font.setPixelSize(ui.pixels);
     return font;
 }
 

@@ -43,23 +43,6 @@ QStringList breakLines(const QString& text, const QFont& font, int width) {
     return lines;
 }
 
-/// One way to draw a text: a font size and width to try.
-struct Step {
-    int pixelSize;
-    int stretch;
-};
-
-/// Font sizes from the window's own down to the smallest, then narrower glyphs at that size.
-std::vector<Step> steps(int basePixelSize) {
-    const int smallest = std::min(basePixelSize, HelpLine::kMinPixelSize);
-    std::vector<Step> all;
-    for (int size = basePixelSize; size >= smallest; --size)
-        all.push_back({size, 100});
-    for (int stretch = 95; stretch >= HelpLine::kMinStretch; stretch -= 5)
-        all.push_back({smallest, stretch});
-    return all;
-}
-
 QFont fontFor(QFont font, int pixelSize, int stretch) {
     font.setPixelSize(pixelSize);
     font.setStretch(stretch);
@@ -91,8 +74,8 @@ void HelpLine::refit() {
 
     Fit fit;
     bool fitted = false;
-    const std::vector<Step> tries = steps(base);
-    for (const Step& step : tries) {
+    const std::vector<FitStep> tries = helpLineSteps(base);
+    for (const FitStep& step : tries) {
         const QFont font = fontFor(this->font(), step.pixelSize, step.stretch);
         const QFontMetrics metrics(font);
         const QStringList lines = breakLines(shown, font, width);
@@ -116,7 +99,7 @@ void HelpLine::refit() {
     if (!fitted) {
         // At the smallest size and narrowest glyphs: the lines that fit, the last one cut
         // short with "…".
-        const Step last = tries.back();
+        const FitStep last = tries.back();
         const QFont font = fontFor(this->font(), last.pixelSize, last.stretch);
         const QFontMetrics metrics(font);
         const QStringList lines = breakLines(shown, font, width);
@@ -134,7 +117,9 @@ void HelpLine::refit() {
     }
 
     fit_ = fit;
-    setToolTip(fit_.elided && whole_.isEmpty() ? text_ : whole_);
+    const std::string text = text_.toStdString();
+    const std::string whole = whole_.toStdString();
+    setToolTip(QString::fromStdString(std::string(helpLineToolTip(text, whole, fit_.elided))));
     update();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/help_line_fit.h"
+
 #include <QFrame>
 #include <QStringList>
 
@@ -34,9 +36,9 @@ public:
     QFont fitFont() const;
 
     /// The smallest font size a text is shrunk to, in pixels.
-    static constexpr int kMinPixelSize = 9;
+    static constexpr int kMinPixelSize = kHelpLineMinPixels;
     /// The narrowest glyph width a text is condensed to, in percent.
-    static constexpr int kMinStretch = 85;
+    static constexpr int kMinStretch = kHelpLineMinStretch;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
