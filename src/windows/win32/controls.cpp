@@ -1,17 +1,21 @@
 #include "windows/win32/controls.h"
 
 #include "platform/win32/wide.h"
+#include "windows/help_line_fit.h"
 #include "windows/win32/drop.h"
 #include "windows/win32/fonts.h"
 #include "windows/win32/form.h"
 #include "windows/win32/metrics.h"
+#include "windows/win32/resources.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <stdexcept>
 
 namespace lumivane::win32 {
 
+using forms::Event;
 using forms::Kind;
 using platform::win32::fromWide;
 using platform::win32::toWide;
@@ -33,6 +37,7 @@ struct ListKind {
     DWORD style;
     DWORD exStyle;
     UINT add;
+    UINT remove;
     UINT current;
     UINT select;
     UINT length;
@@ -44,6 +49,7 @@ constexpr ListKind kDropDownList{
     .style = CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP,
     .exStyle = 0,
     .add = CB_ADDSTRING,
+    .remove = CB_DELETESTRING,
     .current = CB_GETCURSEL,
     .select = CB_SETCURSEL,
     .length = CB_GETLBTEXTLEN,
@@ -55,6 +61,7 @@ constexpr ListKind kListBox{
     .style = LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
     .exStyle = WS_EX_CLIENTEDGE,
     .add = LB_ADDSTRING,
+    .remove = LB_DELETESTRING,
     .current = LB_GETCURSEL,
     .select = LB_SETCURSEL,
     .length = LB_GETTEXTLEN,
@@ -151,8 +158,23 @@ protected:
     }
     std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
     void created() override { fitToText(); }
+    // A transparent label draws what lies under it itself: a sibling behind it (the tiles of
+    // a toolbar) is clipped out of its area and would not show through otherwise.
+    bool drawsItself() const override { return row_.has(forms::Transparent); }
+    bool paint(HDC dc, const RECT& client) override {
+        paintUnder(dc);
+        colors(dc);
+        SetBkMode(dc, TRANSPARENT);
+        Selected font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+        RECT box = client;
+        DrawTextW(dc, windowTextNow().c_str(), -1, &box, format());
+        return true;
+    }
 
 private:
+    UINT format() const {
+        return DT_LEFT | DT_WORDBREAK | (row_.has(forms::AccessKey) ? 0 : DT_NOPREFIX);
+    }
     /// An auto-size label takes its text's size; its place gives only its left and top.
     void fitToText() {
         if (!row_.has(forms::AutoSize))
@@ -162,8 +184,9 @@ private:
         Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
         RECT size{0, 0, 0, 0};
         DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &size,
-                  DT_CALCRECT | DT_NOPREFIX);
+                  DT_CALCRECT | (format() & DT_NOPREFIX));
         const int border = row_.has(forms::Bordered) ? 2 * GetSystemMetrics(SM_CXBORDER) : 0;
+        invalidate();
         SetWindowPos(hwnd_, nullptr, 0, 0, size.right + border, size.bottom + border,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         place_.width = pixelsToTwips(size.right + border, dpi());
@@ -171,67 +194,141 @@ private:
     }
 };
 
-/// The help line: every text shown whole, the font shrinking a pixel at a time (down to
-/// 9 pixels) until the text fits its box; what still does not fit is cut at the bottom.
+/// The help line: every text shown whole. A text too long for the box at the window's font
+/// shrinks a pixel at a time down to 9 pixels, then its glyphs narrow down to 85%; lines
+/// break anywhere in Japanese text. What still does not fit shows what fits, ending in "…",
+/// with the whole text in the tool tip.
 class HelpLineControl : public Control {
 public:
     using Control::Control;
-    static constexpr int kSmallestPixels = 9;
 
     void setText(std::string_view text) override {
         Control::setText(text);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        refit();
     }
+    void setWholeText(std::string_view whole) override {
+        whole_ = whole;
+        showTip();
+    }
+    std::optional<TextFit> fit() const override { return fit_; }
 
 protected:
     const wchar_t* windowClass() const override { return L"STATIC"; }
     DWORD style() const override { return SS_LEFT | SS_NOTIFY | SS_NOPREFIX | WS_BORDER; }
     std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
+    void created() override { refit(); }
+    void resized() override { refit(); }
     bool drawsItself() const override { return true; }
     bool paint(HDC dc, const RECT& client) override {
         FillRect(dc, &client, colors(dc));
         SetBkMode(dc, TRANSPARENT);
-        const std::wstring text = windowTextNow();
-        RECT box = client;
-        InflateRect(&box, -2, -1);
-        const UINT format = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
-        int pixels = std::abs(font.lfHeight);
-        HFONT fitting = nullptr;
-        for (;; --pixels) {
-            fitting = sized(font, pixels);
-            Selected selected(dc, fitting);
-            RECT needed = box;
-            DrawTextW(dc, text.c_str(), -1, &needed, format | DT_CALCRECT);
-            if (needed.bottom <= box.bottom || pixels <= kSmallestPixels)
-                break;
-        }
-        Selected selected(dc, fitting);
-        DrawTextW(dc, text.c_str(), -1, &box, format);
+        Selected selected(dc, font(fit_.pixels, fit_.stretch));
+        RECT box = room(client);
+        DrawTextW(dc, shown_.c_str(), -1, &box, kFormat);
         return true;
     }
 
 private:
-    HFONT sized(LOGFONTW font, int pixels) {
-        auto found = sizes_.find(pixels);
-        if (found == sizes_.end()) {
-            font.lfHeight = -pixels;
-            found = sizes_.emplace(pixels, Font(CreateFontIndirectW(&font))).first;
-        }
-        return found->second.get();
+    // Breaks at blanks and, where a run is longer than a line, between any two characters.
+    static constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+    static constexpr int kPadding = 1;
+
+    static RECT room(RECT client) {
+        InflateRect(&client, -kPadding, 0);
+        return client;
     }
-    std::map<int, Font> sizes_;
+
+    /// The window's font at a size and width, each made once.
+    HFONT font(int pixels, int stretch) {
+        const auto key = std::make_pair(pixels, stretch);
+        auto found = fonts_.find(key);
+        if (found != fonts_.end())
+            return found->second.get();
+        LOGFONTW logical{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof logical,
+                   &logical);
+        logical.lfHeight = -pixels;
+        logical.lfWidth = 0;
+        if (stretch != 100) {
+            // Narrower glyphs: the font's own average width, scaled.
+            WindowDc dc(hwnd_);
+            Selected full(dc.get(), font(pixels, 100));
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc.get(), &metrics);
+            logical.lfWidth = std::max<LONG>(1, MulDiv(metrics.tmAveCharWidth, stretch, 100));
+        }
+        return fonts_.emplace(key, Font(CreateFontIndirectW(&logical))).first->second.get();
+    }
+
+    bool fits(HDC dc, const std::wstring& text, int pixels, int stretch) {
+        Selected selected(dc, font(pixels, stretch));
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        const RECT box = room(client);
+        RECT needed = box;
+        DrawTextW(dc, text.c_str(), -1, &needed, kFormat | DT_CALCRECT);
+        return needed.bottom <= box.bottom && needed.right <= box.right;
+    }
+
+    void refit() {
+        const std::wstring text = windowTextNow();
+        LOGFONTW logical{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof logical,
+                   &logical);
+        const std::vector<windows::FitStep> steps =
+            windows::helpLineSteps(std::max<int>(1, std::abs(logical.lfHeight)));
+        WindowDc dc(hwnd_);
+        fit_ = {};
+        for (const windows::FitStep& step : steps) {
+            if (fits(dc.get(), text, step.pixelSize, step.stretch)) {
+                fit_ = {step.pixelSize, step.stretch, false};
+                shown_ = text;
+                break;
+            }
+        }
+        if (fit_.pixels == 0) {
+            // At the last step: the longest beginning that fits with "…" after it.
+            const windows::FitStep last = steps.back();
+            fit_ = {last.pixelSize, last.stretch, true};
+            std::size_t low = 0;
+            std::size_t high = text.size();
+            while (low < high) {
+                const std::size_t middle = (low + high + 1) / 2;
+                if (fits(dc.get(), cut(text, middle), last.pixelSize, last.stretch))
+                    low = middle;
+                else
+                    high = middle - 1;
+            }
+            shown_ = cut(text, low);
+        }
+        showTip();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+
+    /// The first `length` characters and "…", never splitting a pair of surrogates.
+    static std::wstring cut(const std::wstring& text, std::size_t length) {
+        if (length > 0 && length < text.size() && IS_HIGH_SURROGATE(text[length - 1]))
+            --length;
+        std::wstring shown = text.substr(0, length);
+        while (!shown.empty() && (shown.back() == L'\r' || shown.back() == L'\n'))
+            shown.pop_back();
+        return shown + L'\x2026';
+    }
+
+    void showTip() {
+        form_.showToolTip(hwnd_,
+                          windows::helpLineToolTip(fromWide(windowTextNow()), whole_, fit_.elided));
+    }
+
+    std::map<std::pair<int, int>, Font> fonts_;
+    std::wstring shown_;
+    std::string whole_;
+    TextFit fit_;
 };
 
 class TextBoxControl : public Control {
 public:
     using Control::Control;
-    void command(WORD code) override {
-        if (code == EN_CHANGE)
-            raise(Event::Change);
-    }
 
 protected:
     const wchar_t* windowClass() const override { return L"EDIT"; }
@@ -258,6 +355,7 @@ public:
         const std::wstring wide = toWide(item);
         SendMessageW(hwnd_, kind.add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     }
+    void removeItem(int index) override { SendMessageW(hwnd_, kind.remove, index, 0); }
     int listIndex() const override {
         return static_cast<int>(SendMessageW(hwnd_, kind.current, 0, 0));
     }
@@ -324,11 +422,12 @@ private:
     }
 };
 
-/// A horizontal scroll bar from 0 to its maximum; an arrow and a click in the track both move
-/// it by one.
+/// A horizontal scroll bar from 0 to its maximum; an arrow and a click in the track move it
+/// by the steps its row gives.
 class ScrollBarControl : public Control {
 public:
-    using Control::Control;
+    ScrollBarControl(Form& form, const forms::ControlSpec& row, forms::ControlRef ref, Twips place)
+        : Control(form, row, ref, place), maximum_(std::max(0, row.range.maximum)) {}
     int value() const override { return static_cast<int>(SendMessageW(hwnd_, SBM_GETPOS, 0, 0)); }
     void setValue(int value) override { moveTo(value, Event::Change); }
     void setMaximum(int maximum) override {
@@ -343,12 +442,16 @@ public:
         const int now = value();
         switch (code) {
         case SB_LINELEFT:
+            moveTo(now - row_.range.smallChange, Event::Change);
+            break;
         case SB_PAGELEFT:
-            moveTo(now - 1, Event::Change);
+            moveTo(now - row_.range.largeChange, Event::Change);
             break;
         case SB_LINERIGHT:
+            moveTo(now + row_.range.smallChange, Event::Change);
+            break;
         case SB_PAGERIGHT:
-            moveTo(now + 1, Event::Change);
+            moveTo(now + row_.range.largeChange, Event::Change);
             break;
         case SB_LEFT:
             moveTo(0, Event::Change);
@@ -371,7 +474,7 @@ protected:
     const wchar_t* windowClass() const override { return L"SCROLLBAR"; }
     DWORD style() const override { return SBS_HORZ; }
     std::wstring windowText(std::string_view) const override { return {}; }
-    void created() override { SendMessageW(hwnd_, SBM_SETRANGE, 0, 0); }
+    void created() override { SendMessageW(hwnd_, SBM_SETRANGE, 0, maximum_); }
 
 private:
     void moveTo(int value, Event event, int before = -1) {
@@ -382,7 +485,7 @@ private:
         if (value != before)
             raise(event);
     }
-    int maximum_ = 0;
+    int maximum_;
 };
 
 /// The kinds that paint a picture themselves over a STATIC window: image, picture box, tiles.
@@ -401,6 +504,11 @@ public:
             place_.width = pixelsToTwips(outer.right - outer.left, dpi());
             place_.height = pixelsToTwips(outer.bottom - outer.top, dpi());
         }
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    const Bitmap* picture() const override { return picture_ ? &picture_ : nullptr; }
+    void setTileArea(SIZE area) override {
+        tileArea_ = area;
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
     void command(WORD code) override {
@@ -436,8 +544,14 @@ private:
         if (row_.kind == Kind::Tiles) {
             if (!tiles_)
                 tiles_ = Brush(CreatePatternBrush(picture_.get()));
-            SetBrushOrgEx(dc, 0, 0, nullptr);
-            FillRect(dc, &client, tiles_.get());
+            // One pattern fill over the tiles' grid, whatever their number; the strip clips
+            // what reaches past its edges.
+            POINT origin{0, 0};
+            LPtoDP(dc, &origin, 1);
+            SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+            const RECT area{0, 0, std::min<LONG>(client.right, tileArea_.cx),
+                            std::min<LONG>(client.bottom, tileArea_.cy)};
+            FillRect(dc, &area, tiles_.get());
             return;
         }
         MemoryDc source(CreateCompatibleDC(dc));
@@ -472,6 +586,7 @@ private:
     }
     Bitmap picture_;
     Brush tiles_;
+    SIZE tileArea_{LONG_MAX, LONG_MAX};
 };
 
 } // namespace
@@ -535,8 +650,12 @@ Control::Control(Form& form, const forms::ControlSpec& row, forms::ControlRef re
     : form_(form), row_(row), ref_(ref), place_(place), back_(row.backColor) {
     if (back_)
         backBrush_ = Brush(CreateSolidBrush(*back_));
-    if (row.has(forms::Link))
-        cursor_ = LoadCursorW(nullptr, IDC_HAND);
+    if (row.has(forms::Link)) {
+        // The program's own pointing hand, else the system's.
+        cursor_ = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPointingHandCursor));
+        if (!cursor_)
+            cursor_ = LoadCursorW(nullptr, IDC_HAND);
+    }
 }
 
 Control::~Control() {
@@ -559,6 +678,8 @@ void Control::make(HWND parent, bool visible) {
                             nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
         throw std::runtime_error("cannot create the window of " + forms::fullName(ref_));
+    // In front of the controls made before it, as the form's order designs.
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
@@ -590,6 +711,12 @@ void Control::setValue(int) {
 }
 void Control::addItem(std::string_view) {
     throw noSuch(ref_, "list");
+}
+void Control::removeItem(int) {
+    throw noSuch(ref_, "list");
+}
+void Control::setWholeText(std::string_view text) {
+    form_.showToolTip(hwnd_, text);
 }
 int Control::listIndex() const {
     throw noSuch(ref_, "list");
@@ -662,9 +789,8 @@ HBRUSH Control::defaultBrush(HDC dc) const {
     return systemBrush(dc, COLOR_BTNFACE);
 }
 
-void Control::raise(Event event, EventArgs args) const {
-    args.index = ref_.index;
-    form_.raise(ref_, event, args);
+void Control::raise(Event event) const {
+    form_.raise(ref_, event);
 }
 
 LRESULT Control::original(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -681,18 +807,38 @@ void Control::invalidate() const {
     InvalidateRect(parent, &r, TRUE);
 }
 
-int Control::dpi() const {
-    return screenDpi();
+void Control::paintUnder(HDC dc) const {
+    const HWND parent = GetParent(hwnd_);
+    RECT mine;
+    GetWindowRect(hwnd_, &mine);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&mine), 2);
+    // Behind it in the z-order, nearest first; painted farthest first.
+    std::vector<HWND> behind;
+    for (HWND w = GetWindow(hwnd_, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        RECT theirs;
+        RECT common;
+        GetWindowRect(w, &theirs);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&theirs), 2);
+        if (IsWindowVisible(w) && IntersectRect(&common, &mine, &theirs))
+            behind.push_back(w);
+    }
+    const auto print = [&](HWND w, int left, int top, UINT what) {
+        POINT previous;
+        OffsetViewportOrgEx(dc, left - mine.left, top - mine.top, &previous);
+        SendMessageW(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), what);
+        SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+    };
+    print(parent, 0, 0, PRF_CLIENT | PRF_ERASEBKGND);
+    for (auto w = behind.rbegin(); w != behind.rend(); ++w) {
+        RECT theirs;
+        GetWindowRect(*w, &theirs);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&theirs), 2);
+        print(*w, theirs.left, theirs.top, PRF_CLIENT | PRF_ERASEBKGND | PRF_NONCLIENT);
+    }
 }
 
-EventArgs Control::mouse(WPARAM wParam, LPARAM lParam) const {
-    EventArgs args;
-    args.button = ((wParam & MK_LBUTTON) ? LeftButton : 0) |
-                  ((wParam & MK_RBUTTON) ? RightButton : 0) |
-                  ((wParam & MK_MBUTTON) ? MiddleButton : 0);
-    args.x = pixelsToTwips(static_cast<short>(LOWORD(lParam)), dpi());
-    args.y = pixelsToTwips(static_cast<short>(HIWORD(lParam)), dpi());
-    return args;
+int Control::dpi() const {
+    return screenDpi();
 }
 
 LRESULT Control::message(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -719,18 +865,13 @@ LRESULT Control::message(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.dragTo(screen);
             return 0;
         }
-        raise(Event::MouseMove, mouse(wParam, lParam));
+        form_.pointerMoved(ref_);
         break;
     case WM_LBUTTONDOWN:
-        if (form_.isDragSource(*this)) {
+        if (form_.canDrag(*this)) {
             form_.beginDrag(*this, screen);
             return 0;
         }
-        raise(Event::MouseDown, [&] {
-            EventArgs args = mouse(wParam, lParam);
-            args.button = LeftButton;
-            return args;
-        }());
         break;
     case WM_LBUTTONUP:
         if (form_.dragging()) {
@@ -739,37 +880,32 @@ LRESULT Control::message(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.endDrag(screen);
             return 0;
         }
-        raise(Event::MouseUp, [&] {
-            EventArgs args = mouse(wParam, lParam);
-            args.button = LeftButton;
-            return args;
-        }());
         break;
     case WM_RBUTTONDOWN:
         rightDown_ = true;
-        raise(Event::MouseDown, [&] {
-            EventArgs args = mouse(wParam, lParam);
-            args.button = RightButton;
-            return args;
-        }());
         break;
-    case WM_RBUTTONUP: {
-        EventArgs args = mouse(wParam, lParam);
-        args.button = RightButton;
-        raise(Event::MouseUp, args);
-        if (std::exchange(rightDown_, false))
-            raise(Event::RightClick, args);
+    case WM_RBUTTONUP:
+        // A right click: pressed and let go over the same control.
+        if (std::exchange(rightDown_, false)) {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            if (PtInRect(&client, screen)) {
+                raise(Event::RightClick);
+                return 0;
+            }
+        }
         break;
-    }
     case WM_CAPTURECHANGED:
         if (form_.dragging())
             form_.cancelDrag();
         break;
     case WM_DROPFILES: {
-        DropHandle drop(reinterpret_cast<HDROP>(wParam));
-        EventArgs args;
-        args.files = droppedFiles(drop.get());
-        raise(Event::FilesDropped, args);
+        std::vector<std::string> files;
+        {
+            DropHandle drop(reinterpret_cast<HDROP>(wParam));
+            files = droppedFiles(drop.get());
+        }
+        form_.filesDropped(ref_, std::move(files));
         return 0;
     }
     case WM_ERASEBKGND:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "windows/form.h"
-#include "windows/win32/events.h"
+#include "windows/form_controls.h"
 #include "windows/win32/handles.h"
 #include "windows/win32/picture.h"
 
@@ -13,6 +13,14 @@
 namespace lumivane::win32 {
 
 class Form;
+
+/// How a help line draws its present text: the font's size and width, and whether the text
+/// had to be cut short (its whole then shows in the tool tip).
+struct TextFit {
+    int pixels = 0;      ///< the font's height in pixels
+    int stretch = 100;   ///< the glyphs' width, in percent of their own
+    bool elided = false; ///< the last line ends in "…"
+};
 
 /// One control of an open window over its own HWND, made from its row of the form with the
 /// platform's window class for its kind (BUTTON, STATIC, EDIT, COMBOBOX, LISTBOX, SCROLLBAR).
@@ -42,12 +50,20 @@ public:
     virtual std::string text() const;
     virtual void setText(std::string_view text);
     virtual void addItem(std::string_view item);
+    virtual void removeItem(int index);
     virtual int listIndex() const;
     virtual void setListIndex(int index);
     virtual void setMaximum(int maximum);
     /// Pictures: an image shows it stretched over itself, a picture box at its natural size
     /// from the top left (and takes its size when `resize`), a tile strip repeats it.
     virtual void setPicture(Bitmap picture, bool resize);
+    /// The picture shown; null for none.
+    virtual const Bitmap* picture() const { return nullptr; }
+    /// A tile strip: the part of it that its tiles cover, in pixels from its top left.
+    virtual void setTileArea(SIZE) {}
+    /// A help line: the tool tip's fuller text, and how the text is fitted.
+    virtual void setWholeText(std::string_view text);
+    virtual std::optional<TextFit> fit() const { return std::nullopt; }
     void setBackColor(COLORREF color);
     void setForeColor(COLORREF color);
     void move(Twips place);
@@ -84,10 +100,13 @@ protected:
     /// The brush when no colour of the control's own applies; null for the system's.
     virtual HBRUSH defaultBrush(HDC dc) const;
 
-    void raise(Event event, EventArgs args = {}) const;
+    void raise(forms::Event event) const;
     /// The window's own procedure, under the control's.
     LRESULT original(UINT message, WPARAM wParam, LPARAM lParam) const;
     std::wstring windowTextNow() const;
+    /// Paints what lies under a control that lets it show through: its container, then the
+    /// controls behind it.
+    void paintUnder(HDC dc) const;
     /// Repaints what lies under a control that lets it show through.
     void invalidate() const;
     int dpi() const;
@@ -102,7 +121,6 @@ private:
     friend LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM);
     void make(HWND parent, bool visible);
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
-    EventArgs mouse(WPARAM wParam, LPARAM lParam) const;
 
     WNDPROC original_ = nullptr;
     HCURSOR cursor_ = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/win32/wide.h"
 #include "windows/win32/drop.h"
 #include "windows/win32/metrics.h"
+#include "windows/win32/resources.h"
 #include "windows/win32/system.h"
 
 #include <stdexcept>
@@ -10,6 +11,7 @@
 namespace lumivane::win32 {
 
 using forms::ControlRef;
+using forms::Event;
 using platform::win32::toWide;
 
 LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -22,8 +24,8 @@ constexpr wchar_t kFormClass[] = L"LumivaneForm";
 constexpr UINT kReapUnloaded = WM_APP + 1;
 
 HICON programIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                         size, size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 void registerClassOnce() {
@@ -61,7 +63,8 @@ LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 : DefWindowProcW(window, message, wParam, lParam);
 }
 
-Form::Form(const forms::FormSpec& spec, HWND owner) : spec_(spec) {
+Form::Form(const forms::FormSpec& spec, HWND owner, WindowEvents window)
+    : spec_(spec), owner_(owner), window_(std::move(window)) {
     registerClassOnce();
     const int dpi = screenDpi();
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
@@ -117,7 +120,7 @@ Control& Form::make(const forms::ControlSpec& row, ControlRef ref, Twips place, 
     Control& control = *made;
     byWindow_[control.hwnd()] = &control;
     controls_[{std::string(ref.name), ref.index}] = std::move(made);
-    if (hasHandler(ref.name, Event::FilesDropped))
+    if (dropTargets_.count({std::string(ref.name), ref.index}))
         DragAcceptFiles(control.hwnd(), TRUE);
     return control;
 }
@@ -154,33 +157,74 @@ void Form::forget(HWND window) {
 
 // ---- Events --------------------------------------------------------------------------------
 
-void Form::on(std::string_view name, Event event, Handler handler) {
-    handlers_[{std::string(name), event}] = std::move(handler);
-    if (event == Event::FilesDropped)
-        acceptFiles(name);
+void Form::on(ControlRef control, Event event, Handler handler) {
+    this->control(control); // a control the window has
+    handlers_[{std::string(control.name), control.index}].emplace_back(event, std::move(handler));
 }
 
-bool Form::hasHandler(std::string_view name, Event event) const {
-    return handlers_.count({std::string(name), event}) != 0;
+void Form::on(forms::ControlArray array, Event event, IndexHandler handler) {
+    arrayHandlers_[std::string(array.name)].emplace_back(event, std::move(handler));
 }
 
-void Form::raise(ControlRef ref, Event event, const EventArgs& args) const {
-    const auto found = handlers_.find({std::string(ref.name), event});
-    if (found == handlers_.end())
+void Form::onFilesDropped(ControlRef target, FilesHandler handler) {
+    dropTargets_[{std::string(target.name), target.index}].files = std::move(handler);
+    DragAcceptFiles(hwnd(target), TRUE);
+}
+
+void Form::onDragDrop(ControlRef target, forms::ControlArray source, IndexHandler handler) {
+    this->control(target);
+    DropTarget& drop = dropTargets_[{std::string(target.name), target.index}];
+    drop.source = source.name;
+    drop.dropped = std::move(handler);
+}
+
+void Form::setDropGate(ControlRef target, std::function<bool()> open) {
+    dropTargets_[{std::string(target.name), target.index}].open = std::move(open);
+}
+
+void Form::onPointerOver(std::function<void(ControlRef over)> handler) {
+    pointerOver_ = std::move(handler);
+}
+
+void Form::raise(ControlRef ref, Event event) {
+    // Copies: a handler may register others, or unload the control it was raised for.
+    std::vector<Handler> run;
+    if (const auto found = handlers_.find({std::string(ref.name), ref.index});
+        found != handlers_.end())
+        for (const auto& [kind, handler] : found->second)
+            if (kind == event)
+                run.push_back(handler);
+    std::vector<IndexHandler> runIndexed;
+    if (ref.index >= 0)
+        if (const auto found = arrayHandlers_.find(ref.name); found != arrayHandlers_.end())
+            for (const auto& [kind, handler] : found->second)
+                if (kind == event)
+                    runIndexed.push_back(handler);
+    for (const Handler& handler : run)
+        handler();
+    for (const IndexHandler& handler : runIndexed)
+        handler(ref.index);
+}
+
+void Form::pointerMoved(ControlRef ref) {
+    // A container hears the pointer only over its own background; its controls hear their own.
+    if (pointerOver_ && !spec_.helpText(ref).empty())
+        pointerOver_(ref);
+}
+
+void Form::filesDropped(ControlRef ref, std::vector<std::string> paths) {
+    const auto found = dropTargets_.find({std::string(ref.name), ref.index});
+    if (found == dropTargets_.end() || !found->second.files || !found->second.isOpen())
         return;
-    // A copy: the handler may register another in its place.
-    const Handler handler = found->second;
-    handler(args);
+    const FilesHandler handler = found->second.files;
+    handler(paths);
 }
 
-void Form::acceptFiles(std::string_view name) {
-    if (name == spec_.name) {
-        DragAcceptFiles(hwnd_, TRUE);
-        return;
-    }
-    for (const auto& [key, control] : controls_)
-        if (key.first == name)
-            DragAcceptFiles(control->hwnd(), TRUE);
+const Form::DropTarget* Form::dropTargetTaking(std::string_view sourceArray) const {
+    for (const auto& [key, drop] : dropTargets_)
+        if (drop.dropped && drop.source == sourceArray)
+            return &drop;
+    return nullptr;
 }
 
 std::optional<LRESULT> Form::childMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -212,47 +256,42 @@ std::optional<LRESULT> Form::childMessage(UINT message, WPARAM wParam, LPARAM lP
 }
 
 LRESULT Form::message(UINT message, WPARAM wParam, LPARAM lParam) {
-    const ControlRef self{spec_.name, -1};
-    auto mouse = [&](int button) {
-        EventArgs args;
-        args.button = button;
-        args.x = pixelsToTwips(static_cast<short>(LOWORD(lParam)), screenDpi());
-        args.y = pixelsToTwips(static_cast<short>(HIWORD(lParam)), screenDpi());
-        return args;
-    };
     if (const auto handled = childMessage(message, wParam, lParam))
         return *handled;
     switch (message) {
     case WM_MOUSEMOVE:
-        raise(self, Event::MouseMove,
-              mouse((wParam & MK_LBUTTON ? LeftButton : 0) |
-                    (wParam & MK_RBUTTON ? RightButton : 0)));
+        if (!dragging())
+            pointerMoved({spec_.name, -1});
         return 0;
-    case WM_LBUTTONDOWN:
-        raise(self, Event::MouseDown, mouse(LeftButton));
-        return 0;
-    case WM_LBUTTONUP:
-        raise(self, Event::MouseUp, mouse(LeftButton));
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        raise(self, Event::DblClick, mouse(LeftButton));
-        return 0;
-    case WM_DROPFILES: {
-        DropHandle drop(reinterpret_cast<HDROP>(wParam));
-        EventArgs args;
-        args.files = droppedFiles(drop.get());
-        raise(self, Event::FilesDropped, args);
+    case WM_PRINTCLIENT: {
+        // What lies under a transparent control standing on the window.
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
         return 0;
     }
+    case WM_SYSCOLORCHANGE:
+        if (window_.systemColorsChanged)
+            window_.systemColorsChanged();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return 0;
     case WM_CLOSE:
-        raise(self, Event::Unload, {});
+        if (window_.closing)
+            window_.closing();
         DestroyWindow(hwnd_);
         return 0;
-    case WM_NCDESTROY:
-        hwnd_ = nullptr;
+    case WM_DESTROY:
+        // The owner of a modal window takes input again before this one goes, so that it is
+        // the window activated next.
+        if (std::exchange(modal_, false))
+            EnableWindow(owner_, TRUE);
+        break;
+    case WM_NCDESTROY: {
+        const HWND window = std::exchange(hwnd_, nullptr);
         toolTip_ = nullptr;
         byWindow_.clear();
-        break;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     case kReapUnloaded:
         unloaded_.clear();
         return 0;
@@ -268,8 +307,40 @@ void Form::show(int command) {
     ShowWindow(hwnd_, command);
 }
 
+void Form::showModal() {
+    if (owner_) {
+        EnableWindow(owner_, FALSE);
+        modal_ = true;
+    }
+    ShowWindow(hwnd_, SW_SHOW);
+    MSG message;
+    while (open()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // The program is ending: the loop that waits for this message has it again.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got < 0)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (std::exchange(modal_, false))
+        EnableWindow(owner_, TRUE);
+}
+
 void Form::close() {
-    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    if (hwnd_)
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+Twips Form::outerSize() const {
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    return {pixelsToTwips(outer.left, screenDpi()), pixelsToTwips(outer.top, screenDpi()),
+            pixelsToTwips(outer.right - outer.left, screenDpi()),
+            pixelsToTwips(outer.bottom - outer.top, screenDpi())};
 }
 
 void Form::setOuterSize(int widthTwips, int heightTwips) {
@@ -278,25 +349,37 @@ void Form::setOuterSize(int widthTwips, int heightTwips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::repaintNow() const {
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void Form::setPicture(ControlRef ref, Bitmap picture, bool resize) {
     control(ref).setPicture(std::move(picture), resize);
+}
+
+const Bitmap* Form::picture(ControlRef ref) const {
+    return control(ref).picture();
+}
+
+void Form::setTileArea(ControlRef ref, SIZE area) {
+    control(ref).setTileArea(area);
 }
 
 void Form::setCursor(ControlRef ref, HCURSOR cursor) {
     control(ref).setCursor(cursor);
 }
 
-// ---- Dragging a control within the window ---------------------------------------------------
-
-void Form::setDragSource(std::string_view name) {
-    dragSources_.emplace_back(name);
+std::optional<TextFit> Form::textFit(ControlRef ref) const {
+    return control(ref).fit();
 }
 
-bool Form::isDragSource(const Control& control) const {
-    for (const std::string& name : dragSources_)
-        if (name == control.ref().name)
-            return true;
-    return false;
+// ---- Dragging a control within the window ---------------------------------------------------
+
+bool Form::canDrag(const Control& control) const {
+    if (!control.row().has(forms::DragSource) || control.ref().index < 0)
+        return false;
+    const DropTarget* target = dropTargetTaking(control.ref().name);
+    return target && target->isOpen();
 }
 
 void Form::beginDrag(Control& source, POINT grab) {
@@ -328,22 +411,19 @@ void Form::endDrag(POINT screen) {
     const Drag drag = *drag_;
     drag_.reset();
     ReleaseCapture();
-    // The target is whatever control of this window lies under the pointer, else the window.
+    // The target is whatever control of this window lies under the pointer.
     const HWND under = WindowFromPoint(screen);
     if (under != hwnd_ && !IsChild(hwnd_, under))
         return;
-    Control* target = controlOf(under);
-    EventArgs args;
-    args.source = drag.source->ref();
-    ScreenToClient(target ? target->hwnd() : hwnd_, &screen);
-    args.x = pixelsToTwips(screen.x, screenDpi());
-    args.y = pixelsToTwips(screen.y, screenDpi());
-    if (target) {
-        args.index = target->ref().index;
-        raise(target->ref(), Event::DragDrop, args);
-    } else {
-        raise({spec_.name, -1}, Event::DragDrop, args);
-    }
+    const Control* target = controlOf(under);
+    if (!target)
+        return;
+    const auto found = dropTargets_.find({std::string(target->ref().name), target->ref().index});
+    if (found == dropTargets_.end() || !found->second.dropped ||
+        found->second.source != drag.source->ref().name || !found->second.isOpen())
+        return;
+    const IndexHandler handler = found->second.dropped;
+    handler(drag.source->ref().index);
 }
 
 void Form::cancelDrag() {
@@ -358,6 +438,9 @@ int Form::value(ControlRef ref) const {
 }
 void Form::setValue(ControlRef ref, int value) {
     control(ref).setValue(value);
+}
+void Form::removeItem(ControlRef ref, int index) {
+    control(ref).removeItem(index);
 }
 std::string Form::text(ControlRef ref) const {
     return control(ref).text();
@@ -409,13 +492,19 @@ HWND Form::toolTip() {
 }
 
 void Form::setToolTip(ControlRef ref, std::string_view text) {
+    control(ref).setWholeText(text);
+}
+
+void Form::showToolTip(HWND control, std::string_view text) {
+    if (!hwnd_)
+        return;
     const HWND tips = toolTip();
     std::wstring wide = toWide(text);
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd(ref));
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
     const bool present = SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
     tool.lpszText = wide.data();
     if (wide.empty()) {
