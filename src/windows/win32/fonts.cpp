@@ -1,6 +1,7 @@
 #include "windows/win32/fonts.h"
 
 #include "platform/win32/wide.h"
+#include "windows/ui_font.h"
 #include "windows/win32/metrics.h"
 
 #include <cwchar>
@@ -15,8 +16,8 @@ int CALLBACK foundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 }
 
 bool isJapanese(const std::wstring& face) {
-    for (const wchar_t* japanese : Fonts::kUiFaces)
-        if (face == japanese)
+    for (const windows::UiFace& japanese : windows::kUiFaces)
+        if (face == platform::win32::toWide(japanese.face))
             return true;
     return false;
 }
@@ -34,9 +35,10 @@ bool Fonts::has(const std::wstring& face) {
 }
 
 Fonts::Fonts(int dpi) : dpi_(dpi) {
-    for (const wchar_t* face : kUiFaces) {
-        if (has(face)) {
-            uiFace_ = face;
+    for (const windows::UiFace& ui : windows::kUiFaces) {
+        if (has(platform::win32::toWide(ui.face))) {
+            uiFace_ = platform::win32::toWide(ui.face);
+            uiPixels_ = MulDiv(ui.pixels, dpi, 96);
             break;
         }
     }
@@ -46,13 +48,14 @@ Fonts::Fonts(int dpi) : dpi_(dpi) {
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
         uiFace_ = metrics.lfMessageFont.lfFaceName;
+        uiPixels_ = MulDiv(9, dpi, 72);
     }
-    ui_ = make(uiFace_, kUiPoints);
+    ui_ = make(uiFace_, uiPixels_);
 }
 
-Font Fonts::make(const std::wstring& face, double points) const {
+Font Fonts::make(const std::wstring& face, int pixels) const {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(points * dpi_ / 72.0 + 0.5);
+    font.lfHeight = -pixels;
     font.lfWeight = FW_NORMAL;
     // The Japanese faces in their own character set, so a system of another locale still
     // takes their glyphs rather than a substitute's.
@@ -68,7 +71,8 @@ HFONT Fonts::font(const forms::Font& font) {
     const auto key = std::make_pair(platform::win32::toWide(font.face), font.points);
     auto found = own_.find(key);
     if (found == own_.end())
-        found = own_.emplace(key, make(key.first, key.second)).first;
+        found = own_.emplace(key, make(key.first, static_cast<int>(key.second * dpi_ / 72.0 + 0.5)))
+                    .first;
     return found->second.get();
 }
 

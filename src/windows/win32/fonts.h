@@ -8,22 +8,18 @@
 
 namespace lumivane::win32 {
 
-/// The fonts of the windows, each made once and kept while the program runs: the 9-point
-/// Japanese UI font every control uses, and the fonts of their own that some rows name.
+/// The fonts of the windows, each made once and kept while the program runs: the Japanese UI
+/// font every control uses, and the fonts of their own that some rows name.
 class Fonts {
 public:
-    /// The faces tried for the UI font, in order; the first the system has is taken, else the
-    /// system's message font.
-    static constexpr const wchar_t* kUiFaces[] = {
-        L"MS UI Gothic", L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF" /* ＭＳ Ｐゴシック */,
-        L"MS PGothic", L"Noto Sans CJK JP"};
-    static constexpr double kUiPoints = 9;
-
+    /// The UI font is the first of windows::kUiFaces the system has, at its size; else the
+    /// system's message font at 9 points.
     explicit Fonts(int dpi);
 
     HFONT ui() const { return ui_.get(); }
-    /// The face the UI font was made with.
+    /// The face the UI font was made with, and its height in pixels.
     const std::wstring& uiFace() const { return uiFace_; }
+    int uiPixels() const { return uiPixels_; }
     /// A row's own font, or the UI font for a row without one.
     HFONT font(const forms::Font& font);
 
@@ -31,10 +27,11 @@ public:
     static bool has(const std::wstring& face);
 
 private:
-    Font make(const std::wstring& face, double points) const;
+    Font make(const std::wstring& face, int pixels) const;
 
     int dpi_;
     std::wstring uiFace_;
+    int uiPixels_ = 0;
     Font ui_;
     std::map<std::pair<std::wstring, double>, Font> own_;
 };
