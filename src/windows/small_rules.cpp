@@ -3,6 +3,8 @@
 #include "windows/small_forms.h"
 #include "windows/version_text.h"
 
+#include <algorithm>
+
 namespace lumivane::windows {
 
 using forms::Event;
@@ -32,6 +34,12 @@ void FAboutRules::cmdOK_Click() {
 
 Twips previewOuterSize(int width, int height) {
     return {0, 0, width + fview::kExtraWidth, height + fview::kExtraHeight};
+}
+
+Twips previewClientSize(int width, int height, int frameWidth, int frameHeight) {
+    const Twips outer = previewOuterSize(width, height);
+    return {0, 0, std::max(outer.width - frameWidth, width),
+            std::max(outer.height - frameHeight, height)};
 }
 
 FviewRules::FviewRules(forms::FormEvents& events, std::function<void()> close)

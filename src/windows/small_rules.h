@@ -37,6 +37,11 @@ private:
 /// border and the small caption bar around the picture.
 Twips previewOuterSize(int width, int height);
 
+/// The preview window's client size for a picture of `width` × `height` twips in a window
+/// whose frame (borders and caption bar) takes `frameWidth` × `frameHeight` twips: what the
+/// outer size leaves inside the frame, but never less than the picture, so none of it is cut.
+Twips previewClientSize(int width, int height, int frameWidth, int frameHeight);
+
 /// The preview window's handlers: a click on the picture closes it.
 class FviewRules {
 public:

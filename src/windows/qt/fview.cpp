@@ -4,7 +4,6 @@
 #include "windows/small_forms.h"
 
 #include <QPixmap>
-#include <algorithm>
 
 namespace lumivane::windows {
 
@@ -18,16 +17,16 @@ void Fview::showPicture(const QPixmap& picture) {
     Pview->setPixmap(picture);
     Pview->setGeometry(0, 0, picture.width(), picture.height());
 
-    // The outer size is what the rule fixes; the client gets what the frame leaves of it,
-    // but never less than the picture, so no part of it is cut off.
-    const Twips outerTwips =
-        previewOuterSize(picture.width() * kTwipsPerPixel, picture.height() * kTwipsPerPixel);
-    const QSize outer(twipsToPixels(outerTwips.width), twipsToPixels(outerTwips.height));
+    // The outer size is what the rule fixes; the client gets what the frame leaves of it.
     QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isEmpty() || !isVisible())
-        frame = outer - picture.size();
-    const QSize client((std::max)(outer.width() - frame.width(), picture.width()),
-                       (std::max)(outer.height() - frame.height(), picture.height()));
+    if (frame.isEmpty() || !isVisible()) {
+        const Twips outer = previewOuterSize(0, 0);
+        frame = QSize(twipsToPixels(outer.width), twipsToPixels(outer.height));
+    }
+    const Twips clientTwips =
+        previewClientSize(picture.width() * kTwipsPerPixel, picture.height() * kTwipsPerPixel,
+                          frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel);
+    const QSize client(twipsToPixels(clientTwips.width), twipsToPixels(clientTwips.height));
     setFixedSize(client);
 
     show();
