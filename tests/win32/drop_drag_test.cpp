@@ -1,38 +1,17 @@
 // Files dropped from the shell reach the drop target's handler in drop order; a drag source
 // dragged and let go over a control raises DragDrop there.
 #include "platform/win32/wide.h"
+#include "shell_drop.h"
 #include "test_form.h"
 #include "windows/win32/drop.h"
 #include "windows/win32/form.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <string>
 #include <vector>
 
 namespace lumivane::win32::testing {
 namespace {
-
-/// A shell drop of these paths, as Explorer makes it: DROPFILES followed by the wide paths,
-/// each ended by a NUL, and one more NUL. The receiver ends it with DragFinish.
-HDROP shellDrop(const std::vector<std::string>& paths) {
-    std::wstring list;
-    for (const std::string& path : paths) {
-        list += platform::win32::toWide(path);
-        list += L'\0';
-    }
-    list += L'\0';
-    const SIZE_T bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GHND, bytes);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(),
-                list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 const std::vector<std::string> kPaths = {"C:\\写真\\夏 の 海.jpg", "Z:\\home\\me\\b.GIF",
                                          "C:\\a.bmp"};

@@ -26,7 +26,7 @@ protected:
     }
     int counted(std::string_view name, Event event) { return counts[{std::string(name), event}]; }
 
-    Form form{kForm, nullptr, {.closing = [this] { ++closings; }}};
+    Form form{kForm, nullptr, {.closing = [this] { ++closings; }, .systemColorsChanged = {}}};
     std::map<std::pair<std::string, Event>, int> counts;
     int lastIndex = -1;
     int closings = 0;
