@@ -507,6 +507,12 @@ public:
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
     const Bitmap* picture() const override { return picture_ ? &picture_ : nullptr; }
+    Bitmap takePicture() override {
+        Bitmap taken = std::move(picture_);
+        tiles_.reset();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return taken;
+    }
     void setTileArea(SIZE area) override {
         tileArea_ = area;
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -531,11 +537,16 @@ protected:
     }
     bool drawsItself() const override { return true; }
     bool paint(HDC dc, const RECT& client) override {
-        FillRect(dc, &client, colors(dc));
+        // An image shows what lies under it where its picture leaves room (an icon's
+        // transparent parts); a picture box has a background of its own.
+        if (row_.kind == Kind::Image)
+            paintUnder(dc);
+        else
+            FillRect(dc, &client, colors(dc));
         if (picture_)
             drawPicture(dc, client);
         else
-            drawArt(dc, client);
+            drawArt(dc);
         return true;
     }
 
@@ -566,23 +577,12 @@ private:
             BitBlt(dc, 0, 0, picture_.width(), picture_.height(), source.get(), 0, 0, SRCCOPY);
         }
     }
-    void drawArt(HDC dc, const RECT& client) {
-        RECT box = client;
-        switch (row_.art) {
-        case forms::Art::ProgramIcon:
-            if (const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)))
-                DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-            break;
-        case forms::Art::ToolbarGrip:
-            DrawEdge(dc, &box, BDR_RAISEDINNER, BF_RECT);
-            break;
-        case forms::Art::ToolbarSeparator:
-            DrawEdge(dc, &box, EDGE_ETCHED, BF_LEFT);
-            break;
-        case forms::Art::SampleWindow: // drawn by its window through setPicture
-        case forms::Art::None:
-            break;
-        }
+    /// The program's icon, which an image of the form may name; other pictures are given.
+    void drawArt(HDC dc) const {
+        if (row_.art != forms::Art::ProgramIcon)
+            return;
+        if (const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon)))
+            DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
     }
     Bitmap picture_;
     Brush tiles_;
@@ -728,6 +728,9 @@ void Control::setMaximum(int) {
     throw noSuch(ref_, "maximum");
 }
 void Control::setPicture(Bitmap, bool) {
+    throw noSuch(ref_, "picture");
+}
+Bitmap Control::takePicture() {
     throw noSuch(ref_, "picture");
 }
 

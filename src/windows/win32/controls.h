@@ -59,6 +59,8 @@ public:
     virtual void setPicture(Bitmap picture, bool resize);
     /// The picture shown; null for none.
     virtual const Bitmap* picture() const { return nullptr; }
+    /// Lets go of the picture shown, handing it over.
+    virtual Bitmap takePicture();
     /// A tile strip: the part of it that its tiles cover, in pixels from its top left.
     virtual void setTileArea(SIZE) {}
     /// A help line: the tool tip's fuller text, and how the text is fitted.

@@ -361,6 +361,10 @@ const Bitmap* Form::picture(ControlRef ref) const {
     return control(ref).picture();
 }
 
+Bitmap Form::takePicture(ControlRef ref) {
+    return control(ref).takePicture();
+}
+
 void Form::setTileArea(ControlRef ref, SIZE area) {
     control(ref).setTileArea(area);
 }

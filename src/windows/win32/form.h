@@ -60,6 +60,8 @@ public:
     void setPicture(forms::ControlRef ref, Bitmap picture, bool resize = false);
     /// The picture a control shows, or null.
     const Bitmap* picture(forms::ControlRef ref) const;
+    /// The control lets go of its picture and hands it over.
+    Bitmap takePicture(forms::ControlRef ref);
     /// Limits a tile strip's tiles to a part of it, in pixels from its top left.
     void setTileArea(forms::ControlRef ref, SIZE area);
     void setCursor(forms::ControlRef ref, HCURSOR cursor);
