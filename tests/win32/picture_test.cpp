@@ -66,6 +66,20 @@ TEST_F(Pictures, KeepsOnlyABitmapOfTheSizeAsked) {
     expectNear(pixel(thumbnail->get(), 60, 56), RGB(0, 0, 255), 8);
 }
 
+TEST_F(Pictures, ShrinkingNeverMixesTheRowsItLeavesOut) {
+    // Red and blue rows shrunk to a quarter: red, blue or their mean, never the two ANDed
+    // (black), which the system's default way of shrinking gives and a gradient shows as
+    // stripes of colours it does not have.
+    const std::wstring rows = scratch.file(L"rows.bmp");
+    writePicture(rows, GUID_ContainerFormatBmp, 40, 40,
+                 [](int, int y) { return y % 2 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
+    std::optional<Bitmap> small = loadStretched(utf8(rows), 10, 10, RGB(0, 255, 0));
+    ASSERT_TRUE(small);
+    const COLORREF shown = pixel(small->get(), 5, 5);
+    EXPECT_GE(GetRValue(shown) + GetBValue(shown), 200) << std::hex << shown;
+    EXPECT_EQ(GetGValue(shown), 0) << std::hex << shown;
+}
+
 TEST_F(Pictures, RefusesWhatIsNoPictureAndSaysWhy) {
     const std::wstring text = scratch.file(L"本当は文字.jpg");
     std::ofstream(text.c_str()) << "This is a text file, not a JPEG.\n";

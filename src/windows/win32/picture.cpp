@@ -106,6 +106,9 @@ Bitmap Picture::render(int width, int height, COLORREF background) const {
         OLE_YSIZE_HIMETRIC hmHeight = 0;
         picture_->get_Width(&hmWidth);
         picture_->get_Height(&hmHeight);
+        // Shrinking averages the pixels it leaves out; the default mode would AND them.
+        SetStretchBltMode(dc.get(), HALFTONE);
+        SetBrushOrgEx(dc.get(), 0, 0, nullptr);
         // HIMETRIC runs upwards: start at the picture's top and go down.
         picture_->Render(dc.get(), 0, 0, width, height, 0, hmHeight, hmWidth, -hmHeight, nullptr);
     }
