@@ -156,6 +156,7 @@ protected:
             style |= WS_BORDER;
         return style;
     }
+    DWORD exStyle() const override { return row_.has(forms::Sunken) ? WS_EX_CLIENTEDGE : 0; }
     std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
     void created() override { fitToText(); }
     // A transparent label draws what lies under it itself: a sibling behind it (the tiles of
@@ -822,7 +823,8 @@ void Control::paintUnder(HDC dc) const {
         RECT common;
         GetWindowRect(w, &theirs);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&theirs), 2);
-        if (IsWindowVisible(w) && IntersectRect(&common, &mine, &theirs))
+        // Shown among its siblings, whether or not the window is on the screen yet.
+        if ((GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) && IntersectRect(&common, &mine, &theirs))
             behind.push_back(w);
     }
     const auto print = [&](HWND w, int left, int top, UINT what) {

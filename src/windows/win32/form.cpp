@@ -139,6 +139,8 @@ Control& Form::control(ControlRef ref) const {
 }
 
 HWND Form::hwnd(ControlRef ref) const {
+    if (ref.name == spec_.name && ref.index < 0)
+        return hwnd_;
     return control(ref).hwnd();
 }
 

@@ -40,7 +40,8 @@ public:
 
     const forms::FormSpec& spec() const { return spec_; }
     HWND hwnd() const { return hwnd_; }
-    /// The window of a control; throws std::logic_error for one the window does not have.
+    /// The window of a control, or the form's own for its name; throws std::logic_error for a
+    /// control the window does not have.
     HWND hwnd(forms::ControlRef ref) const;
     /// Whether the window still exists (the user may have closed it).
     bool open() const { return hwnd_ != nullptr; }
