@@ -209,23 +209,7 @@ TEST_F(FormControlsTest, ColoursOfTheRowsAndFromTheProgram) {
 }
 
 TEST_F(FormControlsTest, ToolTipsHoldTheFullerText) {
-    const auto tipOf = [&](ControlRef ref) {
-        const HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
-        wchar_t text[256] = {};
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = form.hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(form.hwnd(ref));
-        tool.lpszText = text;
-        // Only this thread's tool tip windows are looked at: the form's.
-        for (HWND w = tips; w; w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
-            if (GetWindow(w, GW_OWNER) == form.hwnd()) {
-                SendMessageW(w, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
-                return std::pair{platform::win32::fromWide(text),
-                                 static_cast<int>(SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0))};
-            }
-        return std::pair{std::string(), -1};
-    };
+    const auto tipOf = [&](ControlRef ref) { return toolTipOf(form, ref); };
     form.setToolTip({"lblHelp"}, "C:\\写真\\とても長い名前のフォルダ\\a.jpg を読めません");
     EXPECT_EQ(tipOf({"lblHelp"}),
               std::pair(std::string("C:\\写真\\とても長い名前のフォルダ\\a.jpg を読めません"), 1));

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/win32/wide.h"
 #include "windows/form.h"
 #include "windows/win32/system.h"
 
 #include <chrono>
 #include <functional>
+#include <string>
+#include <utility>
 
 // A window with a control of every kind, in the shapes the program's forms use: a frame and
 // a picture box holding controls, an image array, a label of every look.
@@ -150,6 +153,26 @@ inline bool pumpUntil(const std::function<bool()>& done,
             Sleep(5);
     }
     return true;
+}
+
+/// The tool tip text a control of the form shows, and how many tools the form's tool tip
+/// window has; an empty text and -1 while the form has none.
+template <class Form> std::pair<std::string, int> toolTipOf(const Form& form, ControlRef ref) {
+    wchar_t text[512] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form.hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(form.hwnd(ref));
+    tool.lpszText = text;
+    // Only this thread's tool tip windows are looked at: the form's.
+    for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w;
+         w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
+        if (GetWindow(w, GW_OWNER) == form.hwnd()) {
+            SendMessageW(w, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+            return {platform::win32::fromWide(text),
+                    static_cast<int>(SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0))};
+        }
+    return {std::string(), -1};
 }
 
 /// Lets every message already queued run.

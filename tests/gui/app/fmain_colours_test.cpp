@@ -1,7 +1,7 @@
 #include "app/qt/fmain.h"
-#include "fake_browser.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
+#include "support/fake_browser.h"
 #include "windows/qt/help_line.h"
 
 #include <QApplication>

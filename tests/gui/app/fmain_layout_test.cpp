@@ -2,10 +2,10 @@
 // with its caption, first state and help text; the size lists and the preset.
 #include "app/fmain_form.h"
 #include "app/qt/fmain.h"
-#include "fake_browser.h"
 #include "fake_platform.h"
 #include "form_check.h"
 #include "qstring_print.h"
+#include "support/fake_browser.h"
 #include "windows/qt/help_line.h"
 
 #include <QCheckBox>

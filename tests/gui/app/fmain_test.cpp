@@ -1,8 +1,8 @@
 #include "app/qt/fmain.h"
 #include "app/qt/ui_look.h"
-#include "fake_browser.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
+#include "support/fake_browser.h"
 #include "windows/qt/help_line.h"
 
 #include <QApplication>

@@ -3,11 +3,11 @@
 // tooltip.
 #include "app/qt/fmain.h"
 #include "app/qt/ui_look.h"
-#include "fake_browser.h"
 #include "platform/emulated/error_text.h"
 #include "qstring_print.h"
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
+#include "support/fake_browser.h"
 #include "support/faulty_platform.h"
 #include "template/template_text.h"
 #include "windows/help_line_check.h"
