@@ -193,7 +193,27 @@ inline void expectBuiltAsDesigned(const Form& form, const AfterLoad& loaded = {}
             EXPECT_EQ(logical.lfHeight, -std::lround(row.font.points * 96 / 72));
             EXPECT_EQ(logical.lfWeight, FW_NORMAL);
         } else if (row.kind != Kind::ScrollBar) {
-            EXPECT_EQ(font, fonts().ui());
+            // The UI font, a little smaller for a caption that would not fit otherwise.
+            EXPECT_EQ(std::wstring(logical.lfFaceName), fonts().uiFace());
+            EXPECT_LE(-logical.lfHeight, fonts().uiPixels());
+            EXPECT_GE(-logical.lfHeight, 8);
+        }
+        const bool fitted = row.kind == Kind::Button || row.kind == Kind::CheckBox ||
+                            (row.kind == Kind::Label && !row.has(AutoSize));
+        if (fitted && !row.caption.empty()) {
+            // The caption on one line inside the box: beside a check box's box, inside a
+            // button's raised edge.
+            const HDC dc = GetDC(w);
+            const HGDIOBJ previous = SelectObject(dc, font);
+            const std::wstring caption = platform::win32::toWide(form.text(row.ref));
+            SIZE size{};
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+            SelectObject(dc, previous);
+            ReleaseDC(w, dc);
+            RECT box;
+            GetClientRect(w, &box);
+            const int beside = row.kind == Kind::CheckBox ? 13 : row.kind == Kind::Button ? 4 : 0;
+            EXPECT_LE(size.cx, box.right - beside) << "caption cut off";
         }
         if (row.backColor) {
             EXPECT_EQ(backgroundOf(w), *row.backColor);

@@ -99,6 +99,8 @@ protected:
     DWORD style() const override {
         return BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | WS_TABSTOP;
     }
+    // Inside the raised edge, a pixel to spare on each side.
+    int captionRoom() const override { return clientWidth() - 2 * GetSystemMetrics(SM_CXEDGE) - 2; }
 };
 
 class CheckBoxControl : public Control {
@@ -126,6 +128,10 @@ public:
 protected:
     const wchar_t* windowClass() const override { return L"BUTTON"; }
     DWORD style() const override { return BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP; }
+    // Beside the box and the gap after it.
+    int captionRoom() const override {
+        return clientWidth() - GetSystemMetrics(SM_CXMENUCHECK) - 2 * GetSystemMetrics(SM_CXEDGE);
+    }
     void created() override {
         if (row_.has(forms::Checked))
             SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
@@ -154,9 +160,14 @@ protected:
             style |= SS_NOPREFIX;
         if (row_.has(forms::Bordered))
             style |= WS_BORDER;
+        // One line, centred from top to bottom: a box designed for a font of little leading
+        // still shows a taller font's glyphs whole.
+        if (!row_.has(forms::AutoSize))
+            style |= SS_CENTERIMAGE;
         return style;
     }
     DWORD exStyle() const override { return row_.has(forms::Sunken) ? WS_EX_CLIENTEDGE : 0; }
+    int captionRoom() const override { return row_.has(forms::AutoSize) ? -1 : clientWidth(); }
     std::wstring windowText(std::string_view caption) const override { return toWide(caption); }
     void created() override { fitToText(); }
     // A transparent label draws what lies under it itself: a sibling behind it (the tiles of
@@ -174,7 +185,8 @@ protected:
 
 private:
     UINT format() const {
-        return DT_LEFT | DT_WORDBREAK | (row_.has(forms::AccessKey) ? 0 : DT_NOPREFIX);
+        return DT_LEFT | (row_.has(forms::AutoSize) ? DT_WORDBREAK : DT_VCENTER | DT_SINGLELINE) |
+               (row_.has(forms::AccessKey) ? 0 : DT_NOPREFIX);
     }
     /// An auto-size label takes its text's size; its place gives only its left and top.
     void fitToText() {
@@ -685,6 +697,7 @@ void Control::make(HWND parent, bool visible) {
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts().font(row_.font)), FALSE);
+    fitCaption();
     created();
 }
 
@@ -748,7 +761,33 @@ std::string Control::text() const {
 
 void Control::setText(std::string_view text) {
     SetWindowTextW(hwnd_, windowText(text).c_str());
+    fitCaption();
     invalidate();
+}
+
+void Control::fitCaption() {
+    const int room = captionRoom();
+    const std::wstring caption = windowTextNow();
+    if (room < 0 || caption.empty())
+        return;
+    constexpr int kSmallestPixels = 8;
+    WindowDc dc(hwnd_);
+    int pixels = fonts().pixels(row_.font);
+    for (; pixels > kSmallestPixels; --pixels) {
+        Selected font(dc.get(), fonts().sized(row_.font, pixels));
+        SIZE size{};
+        GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
+        if (size.cx <= room)
+            break;
+    }
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts().sized(row_.font, pixels)),
+                 TRUE);
+}
+
+int Control::clientWidth() const {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    return client.right;
 }
 
 void Control::setBackColor(COLORREF color) {

@@ -99,6 +99,12 @@ protected:
     virtual void created() {}
     /// After the window has moved or changed its size.
     virtual void resized() {}
+    /// The width in pixels its caption has on one line; negative for a kind whose caption is
+    /// not fitted.
+    virtual int captionRoom() const { return -1; }
+    /// A caption wider than its room takes its font a pixel smaller at a time, down to 8
+    /// pixels: the twip layout assumes narrower glyphs than some systems' fonts have.
+    void fitCaption();
     /// The brush when no colour of the control's own applies; null for the system's.
     virtual HBRUSH defaultBrush(HDC dc) const;
 
@@ -112,6 +118,7 @@ protected:
     /// Repaints what lies under a control that lets it show through.
     void invalidate() const;
     int dpi() const;
+    int clientWidth() const;
 
     Form& form_;
     const forms::ControlSpec& row_;

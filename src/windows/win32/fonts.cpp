@@ -66,13 +66,21 @@ Font Fonts::make(const std::wstring& face, int pixels) const {
 }
 
 HFONT Fonts::font(const forms::Font& font) {
-    if (font.face.empty())
+    return font.face.empty() ? ui() : sized(font, pixels(font));
+}
+
+int Fonts::pixels(const forms::Font& font) const {
+    return font.face.empty() ? uiPixels_ : static_cast<int>(font.points * dpi_ / 72.0 + 0.5);
+}
+
+HFONT Fonts::sized(const forms::Font& font, int pixels) {
+    const std::wstring face = font.face.empty() ? uiFace_ : platform::win32::toWide(font.face);
+    if (face == uiFace_ && pixels == uiPixels_)
         return ui();
-    const auto key = std::make_pair(platform::win32::toWide(font.face), font.points);
-    auto found = own_.find(key);
-    if (found == own_.end())
-        found = own_.emplace(key, make(key.first, static_cast<int>(key.second * dpi_ / 72.0 + 0.5)))
-                    .first;
+    const auto key = std::make_pair(face, pixels);
+    auto found = sized_.find(key);
+    if (found == sized_.end())
+        found = sized_.emplace(key, make(face, pixels)).first;
     return found->second.get();
 }
 

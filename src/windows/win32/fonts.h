@@ -22,6 +22,10 @@ public:
     int uiPixels() const { return uiPixels_; }
     /// A row's own font, or the UI font for a row without one.
     HFONT font(const forms::Font& font);
+    /// The height in pixels of font(font).
+    int pixels(const forms::Font& font) const;
+    /// The same face at another height in pixels, for a caption too wide for its box.
+    HFONT sized(const forms::Font& font, int pixels);
 
     /// Whether the system has a font of this face.
     static bool has(const std::wstring& face);
@@ -33,7 +37,7 @@ private:
     std::wstring uiFace_;
     int uiPixels_ = 0;
     Font ui_;
-    std::map<std::pair<std::wstring, double>, Font> own_;
+    std::map<std::pair<std::wstring, int>, Font> sized_;
 };
 
 /// The fonts of this program's windows, made on first use at the screen's DPI.
