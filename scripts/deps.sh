@@ -13,7 +13,7 @@ wine_pkgs=(g++-mingw-w64-x86-64-posix wine wine64)
 # what its programs import.
 win32_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 python3)
 fuzz_pkgs=(clang libclang-rt-14-dev)
-screenshot_pkgs=(xvfb xauth)
+screenshot_pkgs=(xvfb xauth imagemagick fonts-wine)
 
 want=()
 for set in "$@"; do
