@@ -89,12 +89,13 @@ void showOptions(forms::FormControls& c, const TemplateOptions& o) {
 }
 
 FmainRules::FmainRules(platform::Platform& platform, forms::FormControls& controls,
-                       forms::FormEvents& events, FmainHost& host, TileTarget& toolbarStrip,
+                       forms::FormEvents& events, FmainHost& host,
+                       stock::ThumbnailPictures& pictures, TileTarget& toolbarStrip,
                        BrowserFactory browserFactory, int stockCapacity)
     : platform_(platform), controls_(controls), host_(host), toolbarStrip_(toolbarStrip),
       browserFactory_(std::move(browserFactory)),
       strip_(
-          controls, events, host,
+          controls, events, host, pictures,
           [this](std::string_view text, std::string_view whole) { setMessage(text, whole); },
           stockCapacity) {
     using forms::Event;

@@ -54,12 +54,13 @@ public:
 /// toolbar strip. A front-end forwards each event of its controls here.
 class FmainRules {
 public:
-    /// Registers its handlers with the window's events. `toolbarStrip` is the toolbar
-    /// background strip inside Picture1; `stockCapacity` bounds the picture stock below its
-    /// 16-bit limit (tests use a small one).
+    /// Registers its handlers with the window's events. `pictures` are the thumbnails'
+    /// pictures, `toolbarStrip` is the toolbar background strip inside Picture1; `stockCapacity`
+    /// bounds the picture stock below its 16-bit limit (tests use a small one).
     FmainRules(platform::Platform& platform, forms::FormControls& controls,
-               forms::FormEvents& events, FmainHost& host, TileTarget& toolbarStrip,
-               BrowserFactory browserFactory, int stockCapacity = stock::kMaxPictures);
+               forms::FormEvents& events, FmainHost& host, stock::ThumbnailPictures& pictures,
+               TileTarget& toolbarStrip, BrowserFactory browserFactory,
+               int stockCapacity = stock::kMaxPictures);
     ~FmainRules();
 
     void Form_Load();

@@ -24,8 +24,10 @@ Twips thumbnailPlace(int left) {
 } // namespace
 
 PictureStripRules::PictureStripRules(forms::FormControls& controls, forms::FormEvents& events,
-                                     StripHost& host, MessageSink message, int capacity)
-    : controls_(controls), host_(host), message_(std::move(message)), stock_(capacity) {
+                                     StripHost& host, ThumbnailPictures& pictures,
+                                     MessageSink message, int capacity)
+    : controls_(controls), host_(host), pictures_(pictures), message_(std::move(message)),
+      stock_(capacity) {
     events.onFilesDropped(fmain::Frame1, [this](const std::vector<std::string>& paths) {
         Frame1_OLEDragDrop(paths);
     });
@@ -71,7 +73,7 @@ void PictureStripRules::Frame1_OLEDragDrop(std::span<const std::string> paths) {
             controls_.load(element);
         controls_.move(element, thumbnailPlace(stock_.elementLeft(*index)));
         controls_.setVisible(element, true);
-        if (host_.loadPicture(*index, path)) {
+        if (pictures_.loadPicture(*index, path)) {
             controls_.addItem(fmain::lstImagePath, path);
         } else {
             // The stock list and the strip stay in step: the entry and its element go again.
@@ -99,7 +101,7 @@ void PictureStripRules::Frame1_DragDrop(int source) {
     // No element moves: the pictures from the source on shift one element to the left.
     const int n = stock_.imageCount() - 1;
     for (int i = source; i < n; ++i)
-        host_.movePicture(i + 1, i);
+        pictures_.movePicture(i + 1, i);
     emptyElement(n);
     controls_.removeItem(fmain::lstImagePath, source);
     stock_.remove(source);
@@ -122,12 +124,12 @@ void PictureStripRules::ListScroll_Scroll() {
 
 void PictureStripRules::thumnail_Click(int Index) {
     if (Index >= 0 && Index < stock_.imageCount())
-        host_.preview(Index);
+        pictures_.showPreview(Index, stock_.path(Index));
 }
 
 void PictureStripRules::emptyElement(int index) {
     const forms::ControlRef element = fmain::thumnail(index);
-    host_.clearPicture(index);
+    pictures_.clearPicture(index);
     controls_.setVisible(element, false);
     // Element 0 is only ever hidden.
     if (index > 0)

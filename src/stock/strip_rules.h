@@ -12,14 +12,23 @@
 
 namespace lumivane::stock {
 
-/// What the picture stock asks of the main window's front-end beyond its controls: the
-/// pictures of the thumbnails, which only a front-end can decode and draw.
+/// What the picture stock asks of the main window's front-end beyond its controls.
 class StripHost {
 public:
     virtual ~StripHost() = default;
 
     /// Shows the progress window, modeless and owned by the main window, with an empty bar.
     virtual std::unique_ptr<windows::ProgressWindow> showProgress() = 0;
+    /// Lets pending window events run, so the windows repaint while files are added.
+    virtual void dispatchEvents() = 0;
+};
+
+/// The pictures of the thumbnails, which only a front-end can decode and draw, and the
+/// preview window that shows one at its natural size.
+class ThumbnailPictures {
+public:
+    virtual ~ThumbnailPictures() = default;
+
     /// Reads the picture file at a Windows path and shows it stretched in thumbnail
     /// `index`; false when it cannot be read as a picture (the thumbnail is then empty).
     virtual bool loadPicture(int index, const std::string& path) = 0;
@@ -27,10 +36,9 @@ public:
     virtual void movePicture(int from, int to) = 0;
     /// Thumbnail `index` lets go of its picture.
     virtual void clearPicture(int index) = 0;
-    /// Lets pending window events run, so the windows repaint while files are added.
-    virtual void dispatchEvents() = 0;
-    /// Shows the picture of thumbnail `index` at its natural size in the preview window.
-    virtual void preview(int index) = 0;
+    /// Shows the picture of thumbnail `index`, read from `path`, at its natural size in the
+    /// preview window, which opens without an owner or is reused while it is open.
+    virtual void showPreview(int index, const std::string& path) = 0;
 };
 
 /// Puts a text on the main window's help line; `whole` is a fuller form for its tooltip.
@@ -45,7 +53,8 @@ public:
     /// Registers its handlers with the main window's events. `capacity` bounds the stock
     /// below its 16-bit limit (tests use a small one).
     PictureStripRules(forms::FormControls& controls, forms::FormEvents& events, StripHost& host,
-                      MessageSink message, int capacity = kMaxPictures);
+                      ThumbnailPictures& pictures, MessageSink message,
+                      int capacity = kMaxPictures);
 
     const PictureStock& stock() const { return stock_; }
     /// True while a drop is being handled.
@@ -68,6 +77,7 @@ private:
 
     forms::FormControls& controls_;
     StripHost& host_;
+    ThumbnailPictures& pictures_;
     MessageSink message_;
     PictureStock stock_;
     bool dropping_ = false;

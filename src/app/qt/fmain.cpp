@@ -45,7 +45,8 @@ Fmain::Fmain(platform::Platform& platform, BrowserFactory browserFactory, QWidge
              int stockCapacity)
     : QWidget(parent), platform_(platform),
       form_(FmainForm(), this, &platform, stripMaker(platform)), strip_(platform, form_),
-      rules_(platform, form_, form_, *this, *form_.get<TileStrip>(fmain::PToolBarBackImage(0)),
+      rules_(platform, form_, form_, *this, strip_,
+             *form_.get<TileStrip>(fmain::PToolBarBackImage(0)),
              browserFactory ? std::move(browserFactory) : rgbBrowserFactory(), stockCapacity) {
     initResources();
     setWindowIcon(QIcon(QStringLiteral(":/lumivane/lumivane.png")));
@@ -143,24 +144,8 @@ std::unique_ptr<windows::ProgressWindow> Fmain::showProgress() {
     return graph;
 }
 
-bool Fmain::loadPicture(int index, const std::string& path) {
-    return strip_.loadPicture(index, path);
-}
-
-void Fmain::movePicture(int from, int to) {
-    strip_.movePicture(from, to);
-}
-
-void Fmain::clearPicture(int index) {
-    strip_.clearPicture(index);
-}
-
 void Fmain::dispatchEvents() {
     QCoreApplication::processEvents();
-}
-
-void Fmain::preview(int index) {
-    strip_.showPreview(index);
 }
 
 void Fmain::closeEvent(QCloseEvent* event) {

@@ -16,7 +16,7 @@ Fmain::Fmain(platform::Platform& platform, BrowserFactory browserFactory, int st
             {.closing = [this] { rules_.Form_Unload(); },
              .systemColorsChanged = [this] { rules_.SystemColorsChanged(); }}),
       toolbar_(form_, fmain::PToolBarBackImage(0)), strip_(form_),
-      rules_(platform, form_, form_, *this, toolbar_,
+      rules_(platform, form_, form_, *this, strip_, toolbar_,
              browserFactory ? std::move(browserFactory) : internetExplorerFactory(),
              stockCapacity) {
     rules_.Form_Load();
@@ -59,18 +59,6 @@ std::unique_ptr<windows::ProgressWindow> Fmain::showProgress() {
     return std::make_unique<windows::win32::Fgraph>(form_.hwnd());
 }
 
-bool Fmain::loadPicture(int index, const std::string& path) {
-    return strip_.loadPicture(index, path);
-}
-
-void Fmain::movePicture(int from, int to) {
-    strip_.movePicture(from, to);
-}
-
-void Fmain::clearPicture(int index) {
-    strip_.clearPicture(index);
-}
-
 void Fmain::dispatchEvents() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -82,10 +70,6 @@ void Fmain::dispatchEvents() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-void Fmain::preview(int index) {
-    strip_.showPreview(rules_.imagePaths().at(static_cast<std::size_t>(index)));
 }
 
 } // namespace lumivane::app::win32

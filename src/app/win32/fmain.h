@@ -44,11 +44,7 @@ private:
     void showAbout() override;
     void showColorChanger() override;
     std::unique_ptr<windows::ProgressWindow> showProgress() override;
-    bool loadPicture(int index, const std::string& path) override;
-    void movePicture(int from, int to) override;
-    void clearPicture(int index) override;
     void dispatchEvents() override;
-    void preview(int index) override;
 
     platform::Platform& platform_;
     windows::win32::FAbout::AddressOpener openAddress_;

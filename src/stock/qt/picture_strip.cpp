@@ -113,7 +113,7 @@ void PictureStrip::clearPicture(int index) {
         pictures_.pop_back();
 }
 
-void PictureStrip::showPreview(int index) {
+void PictureStrip::showPreview(int index, const std::string&) {
     const QImage image = decode(slot(index).bytes);
     if (image.isNull())
         return;

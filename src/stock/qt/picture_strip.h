@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stock/strip_rules.h"
+
 #include <QByteArray>
 #include <QPixmap>
 #include <QPointer>
@@ -25,20 +27,21 @@ struct StockPicture {
 
 /// The pictures of the main window's thumbnails (the controls `thumnail`) and the preview
 /// window that shows one of them at its natural size.
-class PictureStrip {
+class PictureStrip final : public ThumbnailPictures {
 public:
     PictureStrip(platform::Platform& platform, windows::QtForm& form);
-    ~PictureStrip();
+    ~PictureStrip() override;
 
     /// Reads the picture file at a Windows path and shows it in thumbnail `index`; false
     /// when it cannot be read as a picture.
-    bool loadPicture(int index, const std::string& path);
+    bool loadPicture(int index, const std::string& path) override;
     /// Thumbnail `to` takes the picture of `from`.
-    void movePicture(int from, int to);
-    void clearPicture(int index);
-    /// Shows thumbnail `index`'s picture at its natural size in the preview window, which
-    /// opens without an owner or is reused while it is open.
-    void showPreview(int index);
+    void movePicture(int from, int to) override;
+    void clearPicture(int index) override;
+    /// Shows thumbnail `index`'s picture at its natural size in the preview window, decoded
+    /// from the bytes it keeps (the file is not read again), which opens without an owner or
+    /// is reused while it is open.
+    void showPreview(int index, const std::string& path) override;
 
     /// The picture held by thumbnail `index`.
     const StockPicture& picture(int index) const;

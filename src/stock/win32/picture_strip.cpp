@@ -32,7 +32,7 @@ void PictureStrip::clearPicture(int index) {
     form_.takePicture(app::fmain::thumnail(index));
 }
 
-void PictureStrip::showPreview(const std::string& path) {
+void PictureStrip::showPreview(int, const std::string& path) {
     std::optional<Picture> picture = Picture::load(path);
     if (!picture)
         return;
