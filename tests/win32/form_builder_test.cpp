@@ -1,46 +1,23 @@
 // The window a form makes: each control of the platform's own class and style, at its twip
 // place in its container, with its caption, first state and font.
+#include "form_check.h"
 #include "platform/win32/wide.h"
 #include "test_form.h"
 #include "windows/win32/fonts.h"
 #include "windows/win32/form.h"
 #include "windows/win32/metrics.h"
 
-#include <cwctype>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace lumivane::win32::testing {
 namespace {
 
-std::wstring className(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    std::wstring lower(name);
-    for (wchar_t& c : lower)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return lower;
-}
-
 LONG style(HWND window) {
     return GetWindowLongW(window, GWL_STYLE);
 }
 LONG exStyle(HWND window) {
     return GetWindowLongW(window, GWL_EXSTYLE);
-}
-
-/// The window's rectangle in its parent's client coordinates: left, top, width, height.
-Twips pixelsInParent(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-std::string windowText(HWND window) {
-    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
-    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
-    return platform::win32::fromWide(text);
 }
 
 class FormBuilder : public ::testing::Test {
@@ -74,7 +51,7 @@ TEST_F(FormBuilder, MakesEachKindWithThePlatformsOwnClassAndStyle) {
         const HWND window = form.hwnd(e.ref);
         SCOPED_TRACE(fullName(e.ref));
         ASSERT_TRUE(IsWindow(window));
-        EXPECT_EQ(className(window), e.windowClass);
+        EXPECT_EQ(classOf(window), e.windowClass);
         EXPECT_EQ(style(window) & e.typeMask, e.type);
         EXPECT_TRUE(style(window) & WS_CHILD);
     }
@@ -85,15 +62,15 @@ TEST_F(FormBuilder, MakesEachKindWithThePlatformsOwnClassAndStyle) {
 
 TEST_F(FormBuilder, PlacesEachControlAtItsTwipsInItsContainer) {
     // 15 twips a pixel at 96 dpi.
-    EXPECT_EQ(pixelsInParent(form.hwnd({"Frame1"})), (Twips{0, 4, 200, 100}));
-    EXPECT_EQ(pixelsInParent(form.hwnd({"lblInside"})), (Twips{8, 16, 100, 12}));
-    EXPECT_EQ(pixelsInParent(form.hwnd({"thumb", 0})), (Twips{12, 52, 61, 40}));
-    EXPECT_EQ(pixelsInParent(form.hwnd({"cmdGo"})), (Twips{208, 4, 49, 21}));
-    EXPECT_EQ(pixelsInParent(form.hwnd({"hsList"})), (Twips{4, 88, 192, 17}));
-    EXPECT_EQ(pixelsInParent(form.hwnd({"lblHelp"})), (Twips{208, 80, 180, 29}));
+    EXPECT_EQ(placeInParent(form.hwnd({"Frame1"})), (Twips{0, 4, 200, 100}));
+    EXPECT_EQ(placeInParent(form.hwnd({"lblInside"})), (Twips{8, 16, 100, 12}));
+    EXPECT_EQ(placeInParent(form.hwnd({"thumb", 0})), (Twips{12, 52, 61, 40}));
+    EXPECT_EQ(placeInParent(form.hwnd({"cmdGo"})), (Twips{208, 4, 49, 21}));
+    EXPECT_EQ(placeInParent(form.hwnd({"hsList"})), (Twips{4, 88, 192, 17}));
+    EXPECT_EQ(placeInParent(form.hwnd({"lblHelp"})), (Twips{208, 80, 180, 29}));
     // A drop-down list closed is as high as designed; opened, its list hangs below.
     const HWND combo = form.hwnd({"cmbSize"});
-    EXPECT_EQ(pixelsInParent(combo), (Twips{208, 52, 81, 20}));
+    EXPECT_EQ(placeInParent(combo), (Twips{208, 52, 81, 20}));
     RECT dropped;
     SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_GT(dropped.bottom - dropped.top, 100);
@@ -106,7 +83,7 @@ TEST_F(FormBuilder, PlacesEachControlAtItsTwipsInItsContainer) {
     // A tile strip fills the inside of its container (within the sunken border).
     RECT inside;
     GetClientRect(form.hwnd({"picBox"}), &inside);
-    EXPECT_EQ(pixelsInParent(form.hwnd({"tiles"})), (Twips{0, 0, inside.right, inside.bottom}));
+    EXPECT_EQ(placeInParent(form.hwnd({"tiles"})), (Twips{0, 0, inside.right, inside.bottom}));
     EXPECT_EQ(inside.right, 192 - 4) << "the picture box's border is sunken (two pixels a side)";
 }
 
@@ -151,17 +128,17 @@ TEST_F(FormBuilder, SetsTheFirstStateOfEachRow) {
 }
 
 TEST_F(FormBuilder, AutoSizeLabelsTakeTheirTextsSize) {
-    const Twips before = pixelsInParent(form.hwnd({"lblAuto"}));
+    const Twips before = placeInParent(form.hwnd({"lblAuto"}));
     EXPECT_EQ(before.left, 208);
     EXPECT_EQ(before.top, 116);
     EXPECT_NE(before.width, 20) << "not the designed 300 twips: the text's own width";
     form.setText({"lblAuto"}, "ずっと長い見出しの文字");
-    const Twips after = pixelsInParent(form.hwnd({"lblAuto"}));
+    const Twips after = placeInParent(form.hwnd({"lblAuto"}));
     EXPECT_GT(after.width, before.width * 2);
     EXPECT_EQ(after.left, 208);
     // A label without AutoSize keeps its size whatever its text.
     form.setText({"lblInside"}, "ずっと長い見出しの文字、枠からはみ出すほど長い");
-    EXPECT_EQ(pixelsInParent(form.hwnd({"lblInside"})).width, 100);
+    EXPECT_EQ(placeInParent(form.hwnd({"lblInside"})).width, 100);
 }
 
 TEST_F(FormBuilder, GivesEveryControlTheUiFontOrItsOwn) {

@@ -99,23 +99,6 @@ TEST_F(Pictures, RefusesWhatIsNoPictureAndSaysWhy) {
     EXPECT_EQ(error.reason, "ファイルまたはフォルダが見つかりません");
 }
 
-/// What a control paints, read back from a bitmap it painted itself into (WM_PRINTCLIENT).
-COLORREF paintedPixel(HWND control, int x, int y) {
-    RECT client;
-    GetClientRect(control, &client);
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    const COLORREF colour = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 TEST_F(Pictures, ImagesStretchPictureBoxesShowNaturalSizeTilesRepeat) {
     Form form(kForm);
     const Picture red = *Picture::load(utf8(bmp));

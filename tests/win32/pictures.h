@@ -114,4 +114,21 @@ inline std::string utf8(const std::wstring& path) {
     return platform::win32::fromWide(path);
 }
 
+/// What a control paints, read back from a bitmap it painted itself into (WM_PRINTCLIENT).
+inline COLORREF paintedPixel(HWND control, int x, int y) {
+    RECT client;
+    GetClientRect(control, &client);
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 } // namespace lumivane::win32::testing

@@ -24,23 +24,6 @@ namespace {
 constexpr const wchar_t* kColorsKey = L"Control Panel\\Colors";
 constexpr const wchar_t* kToolbarKey = L"Software\\Microsoft\\Internet Explorer\\Toolbar";
 
-/// The pixel at (x, y) of what a control paints, drawn into a bitmap of its own.
-COLORREF paintedAt(HWND control, int x, int y) {
-    RECT client;
-    GetClientRect(control, &client);
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    const COLORREF colour = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return colour;
-}
-
 /// Keeps the colours and their stored values of the four targets, and puts them back.
 class SavedColours {
 public:
@@ -166,17 +149,17 @@ TEST_F(Win32Fcolor, ABitmapDroppedOnTheStripIsStoredTiledAndShownUnderTheSampleC
     // 5175 × 495 twips of 240 × 240 tiles: 22 columns, 3 rows.
     EXPECT_EQ(window.toolbarStrip().tileCount(), 66);
     EXPECT_EQ(window.toolbarStrip().tiles().back(), (TileRect{5040, 480, 240, 240}));
-    EXPECT_EQ(paintedAt(strip, 100, 10), RGB(0, 160, 0));
+    EXPECT_EQ(paintedPixel(strip, 100, 10), RGB(0, 160, 0));
 
     {
         // The colour changer shows it in its sample toolbar, under the menu's captions.
         Fcolor changer(*platform, main.hwnd());
         EXPECT_EQ(changer.toolbar().tileCount(), 17 * 4);
         Form& form = changer.form();
-        EXPECT_EQ(paintedAt(form.hwnd(fcolor::PToolBarBackImage(0)), 3, 3), RGB(0, 160, 0));
-        EXPECT_EQ(paintedAt(form.hwnd(fcolor::lblMenuString(0)), 0, 0), RGB(0, 160, 0))
+        EXPECT_EQ(paintedPixel(form.hwnd(fcolor::PToolBarBackImage(0)), 3, 3), RGB(0, 160, 0));
+        EXPECT_EQ(paintedPixel(form.hwnd(fcolor::lblMenuString(0)), 0, 0), RGB(0, 160, 0))
             << "the caption lets the tiles show through";
-        EXPECT_EQ(paintedAt(form.hwnd(fcolor::lblAddress), 10, 10), GetSysColor(COLOR_WINDOW))
+        EXPECT_EQ(paintedPixel(form.hwnd(fcolor::lblAddress), 10, 10), GetSysColor(COLOR_WINDOW))
             << "the address box is opaque";
     }
 
