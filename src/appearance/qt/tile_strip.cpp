@@ -71,14 +71,13 @@ void TileStrip::clearTiles() {
 }
 
 std::vector<TileRect> TileStrip::tiles() const {
-    if (picture_.isNull())
-        return {{0, 0, widthTwips_, heightTwips_}};
-    return TileLayout(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
+    return StripTiles(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
                       picture_.height() * kTwipsPerPixel);
 }
 
 std::int64_t TileStrip::tileCount() const {
-    return picture_.isNull() ? 1 : grid_.count();
+    return StripTileCount(widthTwips_, heightTwips_, picture_.width() * kTwipsPerPixel,
+                          picture_.height() * kTwipsPerPixel);
 }
 
 void TileStrip::paintEvent(QPaintEvent*) {

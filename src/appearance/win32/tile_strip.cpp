@@ -45,15 +45,11 @@ bool TileStrip::hasPicture() const {
 }
 
 std::vector<TileRect> TileStrip::tiles() const {
-    if (!hasPicture())
-        return {{0, 0, container_.width, container_.height}};
-    return TileLayout(container_.width, container_.height, tileWidth_, tileHeight_);
+    return StripTiles(container_.width, container_.height, tileWidth_, tileHeight_);
 }
 
 std::int64_t TileStrip::tileCount() const {
-    return hasPicture()
-               ? TileGridFor(container_.width, container_.height, tileWidth_, tileHeight_).count()
-               : 1;
+    return StripTileCount(container_.width, container_.height, tileWidth_, tileHeight_);
 }
 
 } // namespace lumivane::win32

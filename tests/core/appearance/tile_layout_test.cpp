@@ -76,5 +76,13 @@ TEST(TileLayout, GridAgreesWithThePlacedTilesForEverySize) {
                 }
 }
 
+TEST(StripTiles, AnEmptyStripIsOneElementCoveringIt) {
+    EXPECT_EQ(StripTiles(5175, 495, 0, 0), (std::vector<TileRect>{{0, 0, 5175, 495}}));
+    EXPECT_EQ(StripTileCount(5175, 495, 0, 0), 1);
+    // A 16 × 16 pixel bitmap on the main window's strip: 22 columns and 3 rows.
+    EXPECT_EQ(StripTiles(5175, 495, 240, 240), TileLayout(5175, 495, 240, 240));
+    EXPECT_EQ(StripTileCount(5175, 495, 240, 240), 66);
+}
+
 } // namespace
 } // namespace lumivane
