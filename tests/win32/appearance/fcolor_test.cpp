@@ -12,6 +12,7 @@
 #include "pictures.h"
 #include "shell_drop.h"
 #include "support/fake_browser.h"
+#include "support/faulty_platform.h"
 #include "test_form.h"
 #include "wine_system.h"
 
@@ -119,6 +120,19 @@ TEST_F(Win32Fcolor, ApplySetsTheSystemColoursAndStoresThem) {
     EXPECT_EQ(registryText(kColorsKey, L"WindowText"),
               std::to_string(GetRValue(windowText)) + " " + std::to_string(GetGValue(windowText)) +
                   " " + std::to_string(GetBValue(windowText)));
+}
+
+TEST_F(Win32Fcolor, ARegistryThatRefusesTheWriteLeavesTheColoursApplied) {
+    lumivane::testing::FaultyPlatform refusing(*platform);
+    refusing.refuseRegistryWrites();
+    const std::optional<std::string> stored = registryText(kColorsKey, L"Window");
+    Fcolor changer(refusing, nullptr);
+    Form& form = changer.form();
+    moveBar(form, fcolor::hsRed, 33);
+    SendMessageW(form.hwnd(fcolor::cmdChange), BM_CLICK, 0, 0);
+    EXPECT_TRUE(pumpUntil([&] { return !form.open(); })) << "closed all the same";
+    EXPECT_EQ(GetRValue(GetSysColor(COLOR_WINDOW)), 33);
+    EXPECT_EQ(registryText(kColorsKey, L"Window"), stored);
 }
 
 TEST_F(Win32Fcolor, RevertPutsOnlyTheSelectedTargetBack) {
