@@ -11,6 +11,12 @@
 
 namespace lumivane::app::win32 {
 
+/// The most pictures the stock takes here. Each thumbnail is a window holding a bitmap, and a
+/// process of Windows 2000 and later may hold 10,000 window objects and 10,000 GDI objects at
+/// most: below that, with room for the windows' other controls, a drop is stopped with the
+/// stock's message instead of failing half-way.
+inline constexpr int kMostPictures = 8000;
+
 /// The main window in native Win32 controls: made from the main window's form, its events
 /// handed to its rules. The about box and the colour changer open modal over it; the progress
 /// and preview windows modeless.
@@ -21,7 +27,7 @@ public:
     /// small one); `openAddress` is the about box's hand-over to the shell (tests pass their
     /// own).
     explicit Fmain(platform::Platform& platform, BrowserFactory browserFactory = {},
-                   int stockCapacity = stock::kMaxPictures,
+                   int stockCapacity = kMostPictures,
                    windows::win32::FAbout::AddressOpener openAddress = {});
     ~Fmain() override;
 

@@ -24,9 +24,11 @@ namespace fmain = app::fmain;
 
 class Win32Fmain : public ::testing::Test {
 protected:
+    static constexpr int kCapacity = 10;
+
     Win32Fmain()
         : platform(platform::makeSystemPlatform(standardTemplateBytes())),
-          window(*platform, browsers.factory(), stock::kMaxPictures,
+          window(*platform, browsers.factory(), kCapacity,
                  [this](const std::string& address) { addresses.push_back(address); }) {
         window.show();
     }
@@ -157,6 +159,16 @@ TEST_F(Win32Fmain, APictureThatCannotBeLoadedIsRefusedOnTheHelpLine) {
     dropFiles(form().hwnd(fmain::Frame1), {utf8(scratch.file(L"図.png")), pictures(1)[0]});
     EXPECT_EQ(message(), "ファイル形式が不正です");
     EXPECT_EQ(window.rules().imageCount(), 1);
+}
+
+TEST_F(Win32Fmain, ADropPastTheStocksCapacityStopsThereWithItsMessage) {
+    const std::vector<std::string> paths = pictures(kCapacity + 1);
+    dropFiles(form().hwnd(fmain::Frame1), paths);
+    EXPECT_EQ(message(), "登録できる画像は10枚までです。");
+    EXPECT_EQ(window.rules().imageCount(), kCapacity);
+    EXPECT_THROW(form().hwnd(fmain::thumnail(kCapacity)), std::logic_error);
+    EXPECT_TRUE(form().enabled(fmain::cmdMake));
+    EXPECT_GE(app::win32::kMostPictures, 8000) << "the program's own bound, far above the list";
 }
 
 TEST_F(Win32Fmain, AThumbnailDraggedBackOntoTheDropFrameLeavesTheStock) {
