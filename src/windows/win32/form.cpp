@@ -352,7 +352,9 @@ void Form::setOuterSize(int widthTwips, int heightTwips) {
 }
 
 void Form::repaintNow() const {
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // A window the user has closed has nothing to repaint (no window would be the desktop).
+    if (hwnd_)
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Form::setPicture(ControlRef ref, Bitmap picture, bool resize) {
