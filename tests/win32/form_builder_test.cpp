@@ -203,12 +203,12 @@ TEST(FormWindow, RefusesARowWhoseContainerIsMissing) {
          .container = "FrameNone",
          .place = {0, 0, 10, 10}},
     };
-    static constexpr FormSpec spec{.name = "Flost",
-                                   .caption = "",
-                                   .style = WindowStyle::FixedSingle,
-                                   .client = {0, 0, 1000, 1000},
-                                   .controls = lost};
-    EXPECT_THROW(Form{spec}, std::logic_error);
+    static constexpr FormSpec lostForm{.name = "Flost",
+                                       .caption = "",
+                                       .style = WindowStyle::FixedSingle,
+                                       .client = {0, 0, 1000, 1000},
+                                       .controls = lost};
+    EXPECT_THROW(Form{lostForm}, std::logic_error);
 }
 
 } // namespace

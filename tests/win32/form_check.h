@@ -121,31 +121,31 @@ struct AfterLoad {
 /// first state and its look; and the window has no control the form lacks.
 inline void expectBuiltAsDesigned(const Form& form, const AfterLoad& loaded = {}) {
     using namespace forms;
-    const FormSpec& spec = form.spec();
+    const FormSpec& design = form.design();
     const HWND window = form.hwnd();
-    EXPECT_EQ(windowText(window), spec.caption);
+    EXPECT_EQ(windowText(window), design.caption);
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(style & WS_SYSMENU) << "a close box";
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0,
-              spec.style == WindowStyle::ToolWindow);
+              design.style == WindowStyle::ToolWindow);
     RECT client;
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, pixels(spec.client.width));
-    if (!loaded.placeChanged.contains(std::string(spec.name))) {
-        EXPECT_EQ(client.bottom, pixels(spec.client.height));
+    EXPECT_EQ(client.right, pixels(design.client.width));
+    if (!loaded.placeChanged.contains(std::string(design.name))) {
+        EXPECT_EQ(client.bottom, pixels(design.client.height));
     }
     const HCURSOR hand =
         LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPointingHandCursor));
 
-    for (const ControlSpec& row : spec.controls) {
+    for (const ControlSpec& row : design.controls) {
         const std::string name = fullName(row.ref);
         SCOPED_TRACE(name);
         const HWND w = form.hwnd(row.ref);
         ASSERT_TRUE(IsWindow(w));
         EXPECT_TRUE(isKind(w, row.kind));
-        EXPECT_EQ(GetParent(w), row.container == spec.name ? window : form.hwnd({row.container}));
+        EXPECT_EQ(GetParent(w), row.container == design.name ? window : form.hwnd({row.container}));
         const Twips at = placeInParent(w);
         if (!loaded.placeChanged.contains(name)) {
             if (row.has(FillsContainer)) {

@@ -12,7 +12,7 @@ namespace {
 /// The pictures the form names, drawn to their controls' sizes; the program's icon is the
 /// control's own.
 void drawArt(Form& form) {
-    for (const forms::ControlSpec& row : form.spec().controls) {
+    for (const forms::ControlSpec& row : form.design().controls) {
         const RECT r = twipsToRect(row.place, screenDpi());
         switch (row.art) {
         case forms::Art::SampleWindow:

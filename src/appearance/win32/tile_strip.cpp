@@ -11,7 +11,7 @@ namespace lumivane::win32 {
 
 TileStrip::TileStrip(Form& form, forms::ControlRef tiles)
     : form_(form), ref_(tiles),
-      container_(form.spec().control({form.spec().control(tiles).container}).place) {}
+      container_(form.design().control({form.design().control(tiles).container}).place) {}
 
 bool TileStrip::TileBackImage(std::string_view path) {
     std::optional<Picture> picture = Picture::load(path);

@@ -63,41 +63,43 @@ LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 : DefWindowProcW(window, message, wParam, lParam);
 }
 
-Form::Form(const forms::FormSpec& spec, HWND owner, WindowEvents window)
-    : spec_(spec), owner_(owner), window_(std::move(window)) {
+Form::Form(const forms::FormSpec& design, HWND owner, WindowEvents window)
+    : design_(design), owner_(owner), window_(std::move(window)) {
     registerClassOnce();
     const int dpi = screenDpi();
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
-    const DWORD exStyle =
-        WS_EX_CONTROLPARENT | (spec.style == forms::WindowStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0);
-    RECT outer{0, 0, twipsToPixels(spec.client.width, dpi), twipsToPixels(spec.client.height, dpi)};
+    const DWORD exStyle = WS_EX_CONTROLPARENT |
+                          (design.style == forms::WindowStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0);
+    RECT outer{0, 0, twipsToPixels(design.client.width, dpi),
+               twipsToPixels(design.client.height, dpi)};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     int x = CW_USEDEFAULT;
     int y = CW_USEDEFAULT;
-    if (spec.client.left != 0 || spec.client.top != 0) {
+    if (design.client.left != 0 || design.client.top != 0) {
         // The form gives the client area's place; the frame lies around it.
-        x = twipsToPixels(spec.client.left, dpi) + outer.left;
-        y = twipsToPixels(spec.client.top, dpi) + outer.top;
+        x = twipsToPixels(design.client.left, dpi) + outer.left;
+        y = twipsToPixels(design.client.top, dpi) + outer.top;
     }
-    if (!CreateWindowExW(exStyle, kFormClass, toWide(spec.caption).c_str(), style, x, y,
+    if (!CreateWindowExW(exStyle, kFormClass, toWide(design.caption).c_str(), style, x, y,
                          outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
                          GetModuleHandleW(nullptr), this))
-        throw std::runtime_error("cannot create the window " + std::string(spec.name));
+        throw std::runtime_error("cannot create the window " + std::string(design.name));
 
     // Rows may name containers further down: make each once its container exists.
     std::vector<const forms::ControlSpec*> pending;
-    for (const forms::ControlSpec& row : spec.controls)
+    for (const forms::ControlSpec& row : design.controls)
         pending.push_back(&row);
     while (!pending.empty()) {
         const std::size_t before = pending.size();
         std::erase_if(pending, [&](const forms::ControlSpec* row) {
-            if (row->container != spec.name && !controls_.count({std::string(row->container), -1}))
+            if (row->container != design.name &&
+                !controls_.count({std::string(row->container), -1}))
                 return false;
             make(*row, row->ref, row->place, !row->has(forms::Hidden));
             return true;
         });
         if (pending.size() == before)
-            throw std::logic_error(std::string(spec.name) + ": " +
+            throw std::logic_error(std::string(design.name) + ": " +
                                    forms::fullName(pending.front()->ref) +
                                    " lies in a container the form does not have");
     }
@@ -126,7 +128,7 @@ Control& Form::make(const forms::ControlSpec& row, ControlRef ref, Twips place, 
 }
 
 HWND Form::containerOf(const forms::ControlSpec& row) const {
-    if (row.container == spec_.name)
+    if (row.container == design_.name)
         return hwnd_;
     return control({row.container, -1}).hwnd();
 }
@@ -134,12 +136,13 @@ HWND Form::containerOf(const forms::ControlSpec& row) const {
 Control& Form::control(ControlRef ref) const {
     const auto found = controls_.find({std::string(ref.name), ref.index});
     if (found == controls_.end())
-        throw std::logic_error(std::string(spec_.name) + " has no control " + forms::fullName(ref));
+        throw std::logic_error(std::string(design_.name) + " has no control " +
+                               forms::fullName(ref));
     return *found->second;
 }
 
 HWND Form::hwnd(ControlRef ref) const {
-    if (ref.name == spec_.name && ref.index < 0)
+    if (ref.name == design_.name && ref.index < 0)
         return hwnd_;
     return control(ref).hwnd();
 }
@@ -210,7 +213,7 @@ void Form::raise(ControlRef ref, Event event) {
 
 void Form::pointerMoved(ControlRef ref) {
     // A container hears the pointer only over its own background; its controls hear their own.
-    if (pointerOver_ && !spec_.helpText(ref).empty())
+    if (pointerOver_ && !design_.helpText(ref).empty())
         pointerOver_(ref);
 }
 
@@ -263,7 +266,7 @@ LRESULT Form::message(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEMOVE:
         if (!dragging())
-            pointerMoved({spec_.name, -1});
+            pointerMoved({design_.name, -1});
         return 0;
     case WM_PRINTCLIENT: {
         // What lies under a transparent control standing on the window.
@@ -527,7 +530,7 @@ void Form::showToolTip(HWND control, std::string_view text) {
 
 void Form::load(ControlRef element) {
     if (element.index <= 0 || controls_.count({std::string(element.name), element.index}))
-        throw std::logic_error(std::string(spec_.name) + ": " + forms::fullName(element) +
+        throw std::logic_error(std::string(design_.name) + ": " + forms::fullName(element) +
                                " is loaded already");
     const Control& first = control({element.name, 0});
     make(first.row(), element, first.place(), false);
@@ -535,8 +538,8 @@ void Form::load(ControlRef element) {
 
 void Form::unload(ControlRef element) {
     const auto found = controls_.find({std::string(element.name), element.index});
-    if (found == controls_.end() || spec_.find(element)->ref.index == element.index)
-        throw std::logic_error(std::string(spec_.name) + ": " + forms::fullName(element) +
+    if (found == controls_.end() || design_.find(element)->ref.index == element.index)
+        throw std::logic_error(std::string(design_.name) + ": " + forms::fullName(element) +
                                " is no element loaded at run time");
     // The window goes now; the object once its handlers can no longer be running.
     DestroyWindow(found->second->hwnd());

@@ -33,12 +33,12 @@ public:
     };
 
     /// Makes the window, hidden, owned by `owner` (a modal or owned window) or by no one.
-    explicit Form(const forms::FormSpec& spec, HWND owner = nullptr, WindowEvents window = {});
+    explicit Form(const forms::FormSpec& design, HWND owner = nullptr, WindowEvents window = {});
     ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    const forms::FormSpec& spec() const { return spec_; }
+    const forms::FormSpec& design() const { return design_; }
     HWND hwnd() const { return hwnd_; }
     /// The window of a control, or the form's own for its name; throws std::logic_error for a
     /// control the window does not have.
@@ -139,7 +139,7 @@ private:
     void drawOutline() const;
     HWND toolTip();
 
-    const forms::FormSpec& spec_;
+    const forms::FormSpec& design_;
     HWND hwnd_ = nullptr;
     HWND owner_ = nullptr;
     bool modal_ = false; ///< the owner is disabled while this window is up
