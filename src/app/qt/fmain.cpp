@@ -143,6 +143,10 @@ std::unique_ptr<windows::ProgressWindow> Fmain::showProgress() {
     return graph;
 }
 
+void Fmain::expectPictures(std::span<const std::string> paths) {
+    strip_.expectPictures(paths);
+}
+
 bool Fmain::loadPicture(int index, const std::string& path) {
     return strip_.loadPicture(index, path);
 }

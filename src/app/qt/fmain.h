@@ -126,6 +126,7 @@ private:
     void showAbout() override;
     void showColorChanger() override;
     std::unique_ptr<windows::ProgressWindow> showProgress() override;
+    void expectPictures(std::span<const std::string> paths) override;
     bool loadPicture(int index, const std::string& path) override;
     void movePicture(int from, int to) override;
     void clearPicture(int index) override;
