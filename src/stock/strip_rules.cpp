@@ -56,6 +56,13 @@ void PictureStripRules::Frame1_OLEDragDrop(std::span<const std::string> paths) {
     for (const forms::ControlRef button : {fmain::cmdAbout, fmain::cmdMake, fmain::cmdReturn})
         controls_.setEnabled(button, false);
 
+    // The pictures that will be tried: those before the first bad name, as many as fit.
+    std::size_t tried = 0;
+    const auto room = static_cast<std::size_t>(stock_.capacity() - stock_.imageCount());
+    while (tried < paths.size() && tried < room && passesNameTest(paths[tried]))
+        ++tried;
+    pictures_.expectPictures(paths.first(tried));
+
     const int total = static_cast<int>(paths.size());
     for (int k = 0; k < total; ++k) {
         const std::string& path = paths[static_cast<std::size_t>(k)];
@@ -86,6 +93,7 @@ void PictureStripRules::Frame1_OLEDragDrop(std::span<const std::string> paths) {
         host_.dispatchEvents();
     }
 
+    pictures_.expectPictures({});
     progress.reset();
     controls_.setEnabled(fmain::cmdAbout, true);
     controls_.setEnabled(fmain::cmdReturn, true);

@@ -29,6 +29,10 @@ class ThumbnailPictures {
 public:
     virtual ~ThumbnailPictures() = default;
 
+    /// A drop is about to add the pictures at these Windows paths, in this order, each with
+    /// loadPicture in turn: a front-end may read and decode them ahead. An empty list ends
+    /// the drop, and with it any reading ahead.
+    virtual void expectPictures(std::span<const std::string> paths) { (void)paths; }
     /// Reads the picture file at a Windows path and shows it stretched in thumbnail
     /// `index`; false when it cannot be read as a picture (the thumbnail is then empty).
     virtual bool loadPicture(int index, const std::string& path) = 0;

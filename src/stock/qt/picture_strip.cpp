@@ -2,15 +2,12 @@
 
 #include "app/fmain_form.h"
 #include "platform/platform.h"
-#include "stock/picture_signature.h"
 #include "stock/picture_stock.h"
+#include "stock/qt/picture_reader.h"
 #include "windows/qt/fview.h"
 #include "windows/qt/qt_form.h"
 #include "windows/twips.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImageReader>
 #include <QLabel>
 #include <algorithm>
 #include <utility>
@@ -19,38 +16,13 @@ namespace lumivane::stock {
 
 namespace {
 
-const char* readerFormat(PictureFormat format) {
-    switch (format) {
-    case PictureFormat::Bmp:
-        return "bmp";
-    case PictureFormat::Jpeg:
-        return "jpeg";
-    case PictureFormat::Gif:
-        return "gif";
-    case PictureFormat::Unknown:
-        break;
-    }
-    return "";
-}
-
-/// Decodes `bytes` at `size` (stretched) or, for an empty size, at the natural size.
-QImage decode(const QByteArray& bytes, QSize size = {}) {
-    const PictureFormat format =
-        pictureFormat(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (format == PictureFormat::Unknown)
-        return {};
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, readerFormat(format));
-    // A JPEG then decodes at 1/2, 1/4 or 1/8 scale before the final scaling.
-    if (size.isValid())
-        reader.setScaledSize(size);
-    return reader.read();
-}
-
 QSize thumbnailSize() {
     return twipsRect<QRect>({0, 0, kThumbnailWidth, kThumbnailHeight}).size();
+}
+
+/// Threads that decode a drop ahead, and how many pictures they may hold waiting.
+int readerThreads() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
 }
 
 } // namespace
@@ -60,6 +32,21 @@ PictureStrip::PictureStrip(platform::Platform& platform, windows::QtForm& form)
 
 PictureStrip::~PictureStrip() {
     delete view_.data();
+}
+
+void PictureStrip::expectPictures(std::span<const std::string> paths) {
+    reader_.reset();
+    expected_.assign(paths.begin(), paths.end());
+    nextExpected_ = 0;
+    if (paths.empty())
+        return;
+    std::vector<std::optional<std::string>> files;
+    files.reserve(paths.size());
+    for (const std::string& path : paths)
+        files.push_back(platform_.hostPath(path));
+    const int threads = readerThreads();
+    reader_ = std::make_unique<PictureReader>(std::move(files), thumbnailSize(), threads,
+                                              2 * threads + 2);
 }
 
 StockPicture& PictureStrip::slot(int index) {
@@ -81,20 +68,18 @@ void PictureStrip::show(int index) {
 }
 
 bool PictureStrip::loadPicture(int index, const std::string& path) {
-    const auto host = platform_.hostPath(path);
-    if (!host)
+    ReadPicture read;
+    if (reader_ && nextExpected_ < expected_.size() && expected_[nextExpected_] == path) {
+        read = reader_->take(nextExpected_++);
+    } else {
+        const auto host = platform_.hostPath(path);
+        if (!host)
+            return false;
+        read = readPicture(*host, thumbnailSize());
+    }
+    if (read.image.isNull())
         return false;
-    QFile file(QString::fromStdString(*host));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    StockPicture picture;
-    picture.bytes = file.readAll();
-    file.close();
-    const QImage image = decode(picture.bytes, thumbnailSize());
-    if (image.isNull())
-        return false;
-    picture.thumbnail = QPixmap::fromImage(image);
-    slot(index) = std::move(picture);
+    slot(index) = {std::move(read.bytes), QPixmap::fromImage(read.image)};
     show(index);
     return true;
 }
@@ -114,7 +99,7 @@ void PictureStrip::clearPicture(int index) {
 }
 
 void PictureStrip::showPreview(int index, const std::string&) {
-    const QImage image = decode(slot(index).bytes);
+    const QImage image = decodePicture(slot(index).bytes);
     if (image.isNull())
         return;
     if (!view_)

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QPixmap>
 #include <QPointer>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,8 @@ class QtForm;
 } // namespace lumivane::windows
 
 namespace lumivane::stock {
+
+class PictureReader;
 
 /// A thumbnail's picture: the file's bytes, read once, and the picture decoded at the
 /// thumbnail's size. The preview decodes the bytes again at full size.
@@ -32,6 +36,9 @@ public:
     PictureStrip(platform::Platform& platform, windows::QtForm& form);
     ~PictureStrip() override;
 
+    /// The pictures at these Windows paths are about to be loaded in this order: they are
+    /// read and decoded ahead on every core. An empty list stops that.
+    void expectPictures(std::span<const std::string> paths) override;
     /// Reads the picture file at a Windows path and shows it in thumbnail `index`; false
     /// when it cannot be read as a picture.
     bool loadPicture(int index, const std::string& path) override;
@@ -56,6 +63,9 @@ private:
     windows::QtForm& form_;
     std::vector<StockPicture> pictures_; ///< one per thumbnail
     QPointer<windows::Fview> view_;
+    std::vector<std::string> expected_; ///< the pictures being read ahead, in order
+    std::size_t nextExpected_ = 0;
+    std::unique_ptr<PictureReader> reader_;
 };
 
 } // namespace lumivane::stock
