@@ -1,10 +1,10 @@
 // Drop benchmark: 200 JPEG photos of 3000 x 2000 pixels dropped onto an empty stock.
 // Prints, from one run, the time until every thumbnail is shown as a ratio to a loop that
-// only reads the same files and decodes them at thumbnail size, and the peak resident memory
-// growth during the drop as a ratio to the files' total size.
+// only reads the same files and decodes them at thumbnail size, one after another, and the
+// peak resident memory growth during the drop as a ratio to the files' total size.
 //
 //   drop_bench [--count N] [--folder DIR]   (DIR keeps the generated photos between runs)
-#include "app/fmain.h"
+#include "app/qt/fmain.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "support/process_memory.h"
@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 
 namespace {
 
@@ -34,6 +35,9 @@ using lumivane::testing::statusKb;
 
 constexpr QSize kPhotoSize(3000, 2000);
 constexpr QSize kThumbnailSize(61, 57);
+// The drop decodes ahead on every core while the window places the thumbnails, so it must
+// finish well inside the time one thread needs to read and decode the photos.
+constexpr double kTimeTarget = 0.8;
 
 /// A photo-like picture: smooth shapes with fine noise, so the JPEG is of a photo's size.
 QImage photo(int seed) {
@@ -98,6 +102,16 @@ qint64 baselineNs(const QStringList& paths) {
     return elapsed;
 }
 
+/// CPU time this thread has used so far, in nanoseconds.
+qint64 threadCpuNs() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    const auto ns = [](const timeval& t) {
+        return qint64{t.tv_sec} * 1000000000 + t.tv_usec * 1000;
+    };
+    return ns(usage.ru_utime) + ns(usage.ru_stime);
+}
+
 void resetPeakRss() {
     // Writing 5 resets the peak resident size (VmHWM) to the present one.
     std::ofstream("/proc/self/clear_refs") << "5";
@@ -150,16 +164,18 @@ int main(int argc, char** argv) {
     const long rssBeforeKb = statusKb("VmRSS");
     QElapsedTimer timer;
     timer.start();
+    const qint64 cpuBefore = threadCpuNs();
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.Frame1, &enter);
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.Frame1, &drop);
     QCoreApplication::processEvents();
     const qint64 dropNs = timer.nsecsElapsed();
+    const qint64 windowCpuNs = threadCpuNs() - cpuBefore;
     const long peakKb = statusKb("VmHWM");
 
     int shown = 0;
-    for (const QLabel* element : window.thumnail)
+    for (const QLabel* element : window.thumnail())
         shown += element->isVisible() && !element->pixmap().isNull() ? 1 : 0;
 
     const qint64 baseline2 = baselineNs(paths);
@@ -175,13 +191,16 @@ int main(int argc, char** argv) {
     std::printf("baseline read+decode:  %.3f s (mean of %.3f and %.3f)\n", baseline / 1e9,
                 baseline1 / 1e9, baseline2 / 1e9);
     std::printf("drop until shown:      %.3f s\n", dropNs / 1e9);
-    std::printf("time ratio:            %.3f (target <= 1.3) %s\n", timeRatio,
-                timeRatio <= 1.3 ? "ok" : "OVER");
+    // What the window's own thread spends: placing thumbnails, the progress bar, repaints.
+    std::printf("window thread's CPU:   %.3f s (%.2f ms a photo)\n", windowCpuNs / 1e9,
+                windowCpuNs / 1e6 / count);
+    std::printf("time ratio:            %.3f (target <= %.1f) %s\n", timeRatio, kTimeTarget,
+                timeRatio <= kTimeTarget ? "ok" : "OVER");
     std::printf("peak RSS growth:       %.1f MiB\n", growth / 1048576.0);
     std::printf("memory ratio:          %.3f of the files' size (target <= 1.5 + 64 MiB) %s\n",
                 memoryRatio, memoryOk ? "ok" : "OVER");
     lumivane::bench::printFigure("drop: photos until shown vs read + thumbnail decode",
-                                 dropNs / 1e6, baseline / 1e6, "ms", 1.3);
+                                 dropNs / 1e6, baseline / 1e6, "ms", kTimeTarget);
     // The memory target is 1.5 times the files' size plus a fixed 64 MiB, as one ratio.
     const double files = static_cast<double>(totalBytes);
     lumivane::bench::printFigure("drop: peak memory growth vs the files' size", growth / 1048576.0,

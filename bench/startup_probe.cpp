@@ -1,6 +1,6 @@
 // Lumivane's own start, exactly as its main() does it, ending at the main window's first
 // paint (see startup_bench).
-#include "app/startup.h"
+#include "app/qt/startup.h"
 #include "startup_paint.h"
 
 #include <QApplication>

@@ -3,7 +3,8 @@
 // strip and paints the strip once; the 1 x 1 time is reported as a ratio to the 16 x 16 time
 // of the same run (medians with --benchmark_repetitions=N). Target: at most 3, as the cost
 // must not grow with the number of tiles.
-#include "appearance/toolbar_strip.h"
+#include "app/fmain_form.h"
+#include "appearance/qt/tile_strip.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
 #include "template/template_text.h"
@@ -32,7 +33,10 @@ Setup* setup = nullptr;
 
 void BM_TileStrip(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
-    lumivane::ToolbarStrip strip(*setup->platform);
+    // The main window's strip: Picture1's size.
+    const lumivane::Twips box =
+        lumivane::app::FmainForm().control(lumivane::app::fmain::Picture1).place;
+    lumivane::TileStrip strip(*setup->platform, box.width, box.height);
     QImage canvas(strip.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         if (!strip.TileBackImage(setup->bitmaps.at(side)))

@@ -3,9 +3,9 @@
 # program finds its folder from the running executable, installed or in the build tree.
 include(GNUInstallDirs)
 # Plain lib/, not the multiarch folder: the program's folder is the package's own. On
-# Windows the program's folder is bin/ itself.
+# Windows the program's folder is the installed folder itself, as in the zip for users.
 if(WIN32)
-  set(LUMIVANE_INSTALL_DIR ${CMAKE_INSTALL_BINDIR})
+  set(LUMIVANE_INSTALL_DIR .)
 else()
   set(LUMIVANE_INSTALL_DIR lib/lumivane)
 endif()
@@ -57,6 +57,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/assets/null.gif ${CMAKE_SOURCE_DIR}/assets/rgb
         DESTINATION ${LUMIVANE_INSTALL_DIR})
 
 if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/package-windows.cmake)
   return()
 endif()
 

@@ -1,10 +1,11 @@
-# The Windows version resource and icon of an executable, from cmake/lumivane.rc.in.
-# The numbers are the project's (1.4.0 gives 1,4,0,0); the version strings show major and
-# a two-digit minor ("1.04").
+# The Windows version resource and icon of an executable, from cmake/lumivane.rc.in, and with
+# WINDOWS the about box's pointing-hand cursor. The numbers are the project's (1.4.0 gives
+# 1,4,0,0); the version strings show major and a two-digit minor ("1.04").
 function(lumivane_windows_resources target description)
   if(NOT WIN32)
     return()
   endif()
+  cmake_parse_arguments(PARSE_ARGV 2 arg "WINDOWS" "" "")
   enable_language(RC)
   set(LUMIVANE_RC_NAME ${target})
   set(LUMIVANE_RC_DESCRIPTION "${description}")
@@ -16,9 +17,15 @@ function(lumivane_windows_resources target description)
   endif()
   set(_icon ${PROJECT_SOURCE_DIR}/assets/lumivane.ico)
   if(EXISTS ${_icon})
-    set(LUMIVANE_RC_ICON "1 ICON \"${_icon}\"")
+    set(LUMIVANE_RC_ICON "LUMIVANE_ICON ICON \"${_icon}\"")
   else()
     set(LUMIVANE_RC_ICON "// no icon: assets/lumivane.ico is missing")
+  endif()
+  if(arg_WINDOWS)
+    set(LUMIVANE_RC_CURSOR
+        "LUMIVANE_POINTING_HAND CURSOR \"${PROJECT_SOURCE_DIR}/assets/pointing-hand.cur\"")
+  else()
+    set(LUMIVANE_RC_CURSOR "// no windows, no cursor of their own")
   endif()
   set(_rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/lumivane.rc.in ${_rc} @ONLY)

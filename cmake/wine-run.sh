@@ -28,5 +28,17 @@ if [ ! -f "$prefix/system.reg" ]; then
     ) 9>"$prefix.lock"
 fi
 
+# Windows are made without a display: Wine's null graphics driver keeps them in memory, so the
+# window tests create, size and drive them as on a screen (nothing is drawn).
+if ! grep -qs '"Graphics"="null"' "$prefix/user.reg"; then
+    (
+        flock 9
+        if ! grep -qs '"Graphics"="null"' "$prefix/user.reg"; then
+            wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+            wineserver --wait
+        fi
+    ) 9>"$prefix.lock"
+fi
+
 [ $# -eq 0 ] && exit 0
 exec wine "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Lumivane needs and that are missing.
-# Usage: scripts/deps.sh build|test|wine|fuzz|screenshots ...
+# Usage: scripts/deps.sh build|test|wine|win32|fuzz|screenshots ...
 set -euo pipefail
 
 build_pkgs=(build-essential cmake ninja-build pkg-config ccache
@@ -9,8 +9,11 @@ build_pkgs=(build-essential cmake ninja-build pkg-config ccache
 test_pkgs=(googletest libgtest-dev libgmock-dev libbenchmark-dev nodejs desktop-file-utils file
            lintian appstream tzdata)
 wine_pkgs=(g++-mingw-w64-x86-64-posix wine wine64)
+# The release for Windows 2000 and later: the i686 cross compiler, and Python for the check of
+# what its programs import.
+win32_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 python3)
 fuzz_pkgs=(clang libclang-rt-14-dev)
-screenshot_pkgs=(xvfb xauth)
+screenshot_pkgs=(xvfb xauth imagemagick fonts-wine)
 
 want=()
 for set in "$@"; do
@@ -18,6 +21,7 @@ for set in "$@"; do
     build) want+=("${build_pkgs[@]}") ;;
     test) want+=("${test_pkgs[@]}") ;;
     wine) want+=("${wine_pkgs[@]}") ;;
+    win32) want+=("${win32_pkgs[@]}") ;;
     fuzz) want+=("${fuzz_pkgs[@]}") ;;
     screenshots) want+=("${screenshot_pkgs[@]}") ;;
     *) echo "deps.sh: unknown package set '$set'" >&2; exit 2 ;;

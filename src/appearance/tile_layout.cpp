@@ -33,4 +33,16 @@ TileGrid TileGridFor(int containerWidth, int containerHeight, int tileWidth, int
     return {containerWidth / tileWidth + 1, containerHeight / tileHeight + 1};
 }
 
+std::vector<TileRect> StripTiles(int containerWidth, int containerHeight, int tileWidth,
+                                 int tileHeight) {
+    if (tileWidth <= 0 || tileHeight <= 0)
+        return {{0, 0, containerWidth, containerHeight}};
+    return TileLayout(containerWidth, containerHeight, tileWidth, tileHeight);
+}
+
+std::int64_t StripTileCount(int containerWidth, int containerHeight, int tileWidth,
+                            int tileHeight) {
+    return TileGridFor(containerWidth, containerHeight, tileWidth, tileHeight).count();
+}
+
 } // namespace lumivane

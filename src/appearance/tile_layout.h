@@ -32,4 +32,11 @@ struct TileGrid {
 /// The grid that TileLayout fills, in constant time.
 TileGrid TileGridFor(int containerWidth, int containerHeight, int tileWidth, int tileHeight);
 
+/// A toolbar strip's tiles as its window shows them: while it holds no picture (a tile size
+/// of 0) one empty element covering the container, else TileLayout's tiles.
+std::vector<TileRect> StripTiles(int containerWidth, int containerHeight, int tileWidth,
+                                 int tileHeight);
+/// How many elements StripTiles gives, in constant time.
+std::int64_t StripTileCount(int containerWidth, int containerHeight, int tileWidth, int tileHeight);
+
 } // namespace lumivane

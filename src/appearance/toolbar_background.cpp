@@ -20,4 +20,25 @@ std::string ToolbarBackBitmap(platform::Platform& platform) {
     return GetRegValue(platform, platform::RootKey::CurrentUser, kToolbarKey, kBackBitmapValue);
 }
 
+void DropToolbarBackBitmap(platform::Platform& platform, TileTarget& strip,
+                           std::span<const std::string> paths) {
+    if (paths.empty())
+        return;
+    const std::string& path = paths.front();
+    if (HasBmpEnding(path) && !strip.TileBackImage(path))
+        strip.clearTiles();
+    SetToolbarBackBitmap(platform, path);
+}
+
+void ClearToolbarBackBitmap(platform::Platform& platform, TileTarget& strip) {
+    strip.clearTiles();
+    SetToolbarBackBitmap(platform, "");
+}
+
+void ShowToolbarBackImage(platform::Platform& platform, TileTarget& toolbar) {
+    const std::string path = ToolbarBackBitmap(platform);
+    if (HasBmpEnding(path))
+        toolbar.TileBackImage(path);
+}
+
 } // namespace lumivane

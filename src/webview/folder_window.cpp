@@ -1,8 +1,8 @@
 #include "webview/folder_window.h"
 
-#include "appearance/system_palette.h"
+#include "appearance/qt/system_palette.h"
+#include "appearance/qt/tile_strip.h"
 #include "appearance/tile_layout.h"
-#include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
 #include "webview/folder_address.h"
 #include "webview/folder_listing.h"

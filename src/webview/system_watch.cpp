@@ -1,6 +1,6 @@
 #include "webview/system_watch.h"
 
-#include "appearance/system_palette.h"
+#include "appearance/qt/system_palette.h"
 #include "appearance/toolbar_background.h"
 #include "webview/raw_text.h"
 

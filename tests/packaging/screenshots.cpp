@@ -2,12 +2,12 @@
 // after a "変更", on a fresh emulated system, and saves them as PNG files for the README.
 // scripts/screenshots.sh runs it under Xvfb.
 // Usage: lumivane_screenshots OUTPUT_FOLDER
-#include "app/fmain.h"
-#include "app/ui_look.h"
-#include "appearance/fcolor.h"
-#include "appearance/system_palette.h"
+#include "app/qt/fmain.h"
+#include "app/qt/ui_look.h"
+#include "appearance/qt/fcolor.h"
+#include "appearance/qt/system_palette.h"
 #include "platform/emulated/emulated_platform.h"
-#include "stock/picture_strip.h"
+#include "stock/qt/picture_strip.h"
 #include "template/template_text.h"
 #include "webview/drive_scheme.h"
 #include "webview/folder_view.h"
@@ -88,13 +88,14 @@ int main(int argc, char** argv) {
 
     lumivane::app::Fmain window(platform);
     window.show();
-    window.cmdDetail_Click(); // expanded: the detailed settings are the point of the picture
+    window.rules()
+        .cmdDetail_Click(); // expanded: the detailed settings are the point of the picture
     const QString folder = QDir(temporary.path()).filePath(QStringLiteral("Pictures"));
     QDir().mkpath(folder);
     const std::vector<std::string> pictures = makePictures(folder, platform);
     if (pictures.empty())
         return 1;
-    window.pictureStrip()->Frame1_OLEDragDrop(pictures);
+    window.rules().strip().Frame1_OLEDragDrop(pictures);
     QApplication::processEvents();
     if (!save(window.grab(), QDir(output).filePath("main-window.png")))
         return 1;
@@ -108,8 +109,8 @@ int main(int argc, char** argv) {
     }
 
     // The recommended settings applied, and the folder of the pictures in the viewer beside.
-    window.cmdTovraMode_Click();
-    window.cmdMake_Click();
+    window.rules().cmdTovraMode_Click();
+    window.rules().cmdMake_Click();
     lumivane::platform::EmulatedPlatform reader(
         platform.root(), {}, lumivane::platform::EmulatedPlatform::Access::ReadOnly);
     lumivane::webview::FolderWindow viewer(reader);

@@ -27,6 +27,9 @@ public:
     /// Lets every operation through again (the faults are gone, the record stays).
     void clearFaults() { faults_.clear(); }
 
+    /// Registry writes go nowhere, as where the registry refuses them (they are silent).
+    void refuseRegistryWrites(bool refuse = true) { refuseRegistry_ = refuse; }
+
     /// Every file operation as "createFolder P", "copyFile A -> B" or "replaceFile P".
     const std::vector<std::string>& calls() const { return calls_; }
 
@@ -70,7 +73,8 @@ public:
     }
     void regSetString(platform::RootKey root, std::string_view subKey, std::string_view name,
                       std::string_view value) override {
-        inner_.regSetString(root, subKey, name, value);
+        if (!refuseRegistry_)
+            inner_.regSetString(root, subKey, name, value);
     }
     std::uint32_t sysColor(int index) override { return inner_.sysColor(index); }
     void setSysColor(int index, std::uint32_t color) override { inner_.setSysColor(index, color); }
@@ -104,6 +108,7 @@ private:
     platform::Platform& inner_;
     std::vector<Fault> faults_;
     std::vector<std::string> calls_;
+    bool refuseRegistry_ = false;
 };
 
 } // namespace lumivane::testing

@@ -209,7 +209,8 @@ public:
         if (!wide)
             return nowhere(path);
         WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileExW(wide->c_str(), FindExInfoBasic, &found,
+        // FindExInfoBasic would skip the short names, but systems before Windows 7 refuse it.
+        const HANDLE search = FindFirstFileExW(wide->c_str(), FindExInfoStandard, &found,
                                                FindExSearchNameMatch, nullptr, 0);
         if (search == INVALID_HANDLE_VALUE) {
             // A folder's own "." is always there: nothing found means no such folder.

@@ -35,10 +35,10 @@ TEST(ColourStatusText, IgnoresEverythingElse) {
 }
 
 TEST(DetailToggle, FlipsOnTheMeasuredHeight) {
-    EXPECT_EQ(detailToggleTarget(kCollapsedHeight), kExpandedHeight);
-    EXPECT_EQ(detailToggleTarget(kExpandedHeight), kCollapsedHeight);
-    EXPECT_EQ(detailToggleTarget(5000), kCollapsedHeight);
-    EXPECT_EQ(detailToggleTarget(4999), kExpandedHeight);
+    EXPECT_EQ(detailToggleTarget(fmain::kCollapsedHeight), fmain::kExpandedHeight);
+    EXPECT_EQ(detailToggleTarget(fmain::kExpandedHeight), fmain::kCollapsedHeight);
+    EXPECT_EQ(detailToggleTarget(5000), fmain::kCollapsedHeight);
+    EXPECT_EQ(detailToggleTarget(4999), fmain::kExpandedHeight);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
+#include "app/fmain_form.h"
 #include "appearance/tile_layout.h"
-#include "appearance/toolbar_background.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,9 @@ namespace lumivane {
 namespace {
 
 constexpr int px = kTwipsPerPixel;
+// The main window's toolbar strip, Picture1.
+const int kMainStripWidth = app::FmainForm().control(app::fmain::Picture1).place.width;
+const int kMainStripHeight = app::FmainForm().control(app::fmain::Picture1).place.height;
 
 TEST(TileLayout, SixteenPixelBitmapFillsTheMainStripWithSixtySixTiles) {
     const auto tiles = TileLayout(kMainStripWidth, kMainStripHeight, 16 * px, 16 * px);
@@ -71,6 +74,14 @@ TEST(TileLayout, GridAgreesWithThePlacedTilesForEverySize) {
                     EXPECT_EQ(tiles.back().left, (grid.columns - 1) * tileWidth);
                     EXPECT_EQ(tiles.back().top, (grid.rows - 1) * tileHeight);
                 }
+}
+
+TEST(StripTiles, AnEmptyStripIsOneElementCoveringIt) {
+    EXPECT_EQ(StripTiles(5175, 495, 0, 0), (std::vector<TileRect>{{0, 0, 5175, 495}}));
+    EXPECT_EQ(StripTileCount(5175, 495, 0, 0), 1);
+    // A 16 × 16 pixel bitmap on the main window's strip: 22 columns and 3 rows.
+    EXPECT_EQ(StripTiles(5175, 495, 240, 240), TileLayout(5175, 495, 240, 240));
+    EXPECT_EQ(StripTileCount(5175, 495, 240, 240), 66);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <shlwapi.h>
 #include <windows.h>
 #else
 #include "platform/emulated/emulated_platform.h"
@@ -58,7 +59,7 @@ PlatformUnderTest::~PlatformUnderTest() {
     for (const auto& entry : fs::recursive_directory_iterator(scratch_, ec))
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(scratch_, ec);
-    RegDeleteTreeA(HKEY_CURRENT_USER, registryKey_.c_str());
+    SHDeleteKeyA(HKEY_CURRENT_USER, registryKey_.c_str()); // RegDeleteTree is Vista's
 }
 
 void PlatformUnderTest::setReadOnly(std::string_view windowsPath, bool readOnly) {

@@ -1,15 +1,14 @@
-#include "app/fmain.h"
-#include "fake_browser.h"
+#include "app/qt/fmain.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
-#include "windows/help_line.h"
+#include "support/fake_browser.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -28,7 +27,7 @@ protected:
             0x00F0E0D0; // COLORREF: red d0, green e0, blue f0
         platform.colours[platform::syscolor::BtnFace] = 0x00808080;
         window = std::make_unique<Fmain>(platform, browsers.factory());
-        window->cmdDetail_Click();
+        window->rules().cmdDetail_Click();
     }
 
     static QColor background(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
@@ -111,28 +110,28 @@ TEST_F(FmainColoursTest, AGreyedLinkBoxCountsAsOn) {
 TEST_F(FmainColoursTest, ChoosingAColourFillsTheSlotPressedAndClosesTheBrowser) {
     press(2);
     test::FakeBrowser* browser = browsers.last();
+    const auto record = browsers.lastRecord();
     ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(window->ieOpen);
-    EXPECT_EQ(window->colorIndex, 2);
-    EXPECT_EQ(browser->navigated,
-              QStringList{QStringLiteral("/host/C:\\Program Files\\Lumivane\\rgb.htm")});
-    EXPECT_TRUE(browser->visible);
-    EXPECT_FALSE(browser->menuBar);
-    EXPECT_EQ(browser->toolBar, 0);
-    EXPECT_FALSE(browser->offline);
+    EXPECT_TRUE(window->rules().ieOpen());
+    EXPECT_EQ(window->rules().colorIndex(), 2);
+    EXPECT_EQ(record->navigated,
+              std::vector<std::string>{"/host/C:\\Program Files\\Lumivane\\rgb.htm"});
+    EXPECT_TRUE(record->visible);
+    EXPECT_FALSE(record->menuBar);
+    EXPECT_EQ(record->toolBar, 0);
+    EXPECT_FALSE(record->offline);
 
-    browser->showStatus(QStringLiteral("読み込み中..."));
-    browser->showStatus(QStringLiteral("Done."));
+    browser->showStatus("読み込み中...");
+    browser->showStatus("Done.");
     EXPECT_EQ(window->lblColor[2]->text(), QStringLiteral("white"));
-    EXPECT_EQ(browser->quitCalls, 0);
+    EXPECT_EQ(record->quitCalls, 0);
 
-    browser->showStatus(QStringLiteral("light sea green"));
+    browser->showStatus("light sea green");
     EXPECT_EQ(window->lblColor[2]->text(), QStringLiteral("light sea green"));
-    EXPECT_EQ(browser->quitCalls, 1);
-    EXPECT_FALSE(window->ieOpen);
-    EXPECT_EQ(window->ie, nullptr);
-    // The browser object goes once its own signal has returned.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(record->quitCalls, 1);
+    EXPECT_FALSE(window->rules().ieOpen());
+    EXPECT_EQ(window->rules().ie(), nullptr);
+    // The browser went with its OnQuit.
     EXPECT_EQ(browsers.last(), nullptr);
 }
 
@@ -140,8 +139,8 @@ TEST_F(FmainColoursTest, OneBrowserAtATimeAndTheFirstSlotWins) {
     press(1);
     press(3);
     ASSERT_EQ(browsers.created.size(), 1u);
-    EXPECT_EQ(window->colorIndex, 1);
-    browsers.last()->showStatus(QStringLiteral("orange"));
+    EXPECT_EQ(window->rules().colorIndex(), 1);
+    browsers.last()->showStatus("orange");
     EXPECT_EQ(colourCaptions(), (QStringList{QStringLiteral("Black"), QStringLiteral("orange"),
                                              QStringLiteral("white"), QStringLiteral("blue")}));
 }
@@ -149,40 +148,36 @@ TEST_F(FmainColoursTest, OneBrowserAtATimeAndTheFirstSlotWins) {
 TEST_F(FmainColoursTest, LabelChangesAtOnceButIdleWaitsForTheBrowserToQuit) {
     press(0);
     test::FakeBrowser* browser = browsers.last();
-    browser->quitRaisesOnQuit = false;
-    browser->showStatus(QStringLiteral("red"));
+    browsers.lastRecord()->quitRaisesOnQuit = false;
+    browser->showStatus("red");
     EXPECT_EQ(window->lblColor[0]->text(), QStringLiteral("red"));
-    EXPECT_TRUE(window->ieOpen);
+    EXPECT_TRUE(window->rules().ieOpen());
     // Each matching text asks again.
-    browser->showStatus(QStringLiteral("green"));
+    browser->showStatus("green");
     EXPECT_EQ(window->lblColor[0]->text(), QStringLiteral("green"));
-    EXPECT_EQ(browser->quitCalls, 2);
+    EXPECT_EQ(browsers.lastRecord()->quitCalls, 2);
     press(3);
     EXPECT_EQ(browsers.created.size(), 1u);
 
     browser->closeByHand();
-    EXPECT_FALSE(window->ieOpen);
+    EXPECT_FALSE(window->rules().ieOpen());
 }
 
 TEST_F(FmainColoursTest, ClosingTheBrowserByHandChangesNothingAndTheNextPressOpensANewOne) {
     press(3);
-    const QPointer<test::FakeBrowser> first = browsers.last();
-    first->closeByHand();
-    EXPECT_FALSE(window->ieOpen);
-    EXPECT_EQ(window->ie, nullptr);
+    browsers.last()->closeByHand();
+    EXPECT_FALSE(window->rules().ieOpen());
+    EXPECT_EQ(window->rules().ie(), nullptr);
+    EXPECT_EQ(browsers.last(), nullptr) << "the browser that quit is deleted";
     EXPECT_EQ(window->lblColor[3]->text(), QStringLiteral("blue"));
 
     press(0);
     ASSERT_EQ(browsers.created.size(), 2u);
-    EXPECT_TRUE(window->ieOpen);
-    EXPECT_EQ(window->colorIndex, 0);
+    EXPECT_TRUE(window->rules().ieOpen());
+    EXPECT_EQ(window->rules().colorIndex(), 0);
     test::FakeBrowser* second = browsers.last();
-    // A late event from the browser that has gone (its deletion is still pending) is no
-    // longer taken.
-    ASSERT_FALSE(first.isNull());
-    first->showStatus(QStringLiteral("pink"));
-    EXPECT_EQ(window->lblColor[0]->text(), QStringLiteral("Black"));
-    second->showStatus(QStringLiteral("navy"));
+    ASSERT_NE(second, nullptr);
+    second->showStatus("navy");
     EXPECT_EQ(window->lblColor[0]->text(), QStringLiteral("navy"));
     EXPECT_EQ(window->lblColor[3]->text(), QStringLiteral("blue"));
 }
@@ -191,14 +186,14 @@ TEST_F(FmainColoursTest, ThePagePathFollowsAFolderThatEndsInASeparator) {
     platform.folder = "D:\\";
     press(0);
     ASSERT_NE(browsers.last(), nullptr);
-    EXPECT_EQ(browsers.last()->navigated, QStringList{QStringLiteral("/host/D:\\\\rgb.htm")});
+    EXPECT_EQ(browsers.lastRecord()->navigated, std::vector<std::string>{"/host/D:\\\\rgb.htm"});
 }
 
 TEST_F(FmainColoursTest, AMissingPageOrBrowserIsReportedAndTheNextPressTriesAgain) {
     browsers.pageFound = false;
     press(1);
-    EXPECT_FALSE(window->ieOpen);
-    EXPECT_EQ(window->ie, nullptr);
+    EXPECT_FALSE(window->rules().ieOpen());
+    EXPECT_EQ(window->rules().ie(), nullptr);
     EXPECT_TRUE(window->lblMessage->text().contains(
         QStringLiteral("C:\\Program Files\\Lumivane\\rgb.htm")));
 
@@ -206,30 +201,28 @@ TEST_F(FmainColoursTest, AMissingPageOrBrowserIsReportedAndTheNextPressTriesAgai
     browsers.fails = true;
     window->setMessage(QString());
     press(1);
-    EXPECT_FALSE(window->ieOpen);
+    EXPECT_FALSE(window->rules().ieOpen());
     EXPECT_FALSE(window->lblMessage->text().isEmpty());
 
     browsers.fails = false;
     press(1);
-    EXPECT_TRUE(window->ieOpen);
+    EXPECT_TRUE(window->rules().ieOpen());
     EXPECT_EQ(browsers.created.size(), 2u);
 }
 
 TEST_F(FmainColoursTest, ClosingTheMainWindowAsksAnOpenBrowserToQuit) {
     press(2);
-    test::FakeBrowser* browser = browsers.last();
+    ASSERT_NE(browsers.last(), nullptr);
     window->close();
-    ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->quitCalls, 1);
-    EXPECT_FALSE(window->ieOpen);
+    EXPECT_EQ(browsers.lastRecord()->quitCalls, 1);
+    EXPECT_FALSE(window->rules().ieOpen());
 }
 
 TEST_F(FmainColoursTest, ClosingTheMainWindowWhileIdleAsksNothing) {
     press(2);
-    test::FakeBrowser* browser = browsers.last();
-    browser->closeByHand();
+    browsers.last()->closeByHand();
     window->close();
-    EXPECT_EQ(browser->quitCalls, 0);
+    EXPECT_EQ(browsers.lastRecord()->quitCalls, 0);
 }
 
 } // namespace

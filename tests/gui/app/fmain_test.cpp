@@ -1,9 +1,9 @@
-#include "app/fmain.h"
-#include "app/ui_look.h"
-#include "fake_browser.h"
+#include "app/qt/fmain.h"
+#include "app/qt/ui_look.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
-#include "windows/help_line.h"
+#include "support/fake_browser.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,7 +52,7 @@ TEST_F(FmainTest, StartsCollapsedWithTheDesignDefaults) {
     EXPECT_EQ(message(), QStringLiteral("イメージファイルをドロップしてください。"));
     EXPECT_FALSE(window.cmdMake->isEnabled());
     EXPECT_TRUE(window.lstImagePath->isHidden());
-    EXPECT_TRUE(window.thumnail.at(0)->isHidden());
+    EXPECT_TRUE(window.thumnail().at(0)->isHidden());
 
     for (QComboBox* box : {window.cmbFolderNameSize, window.cmbInfoSize, window.cmbLinkSize}) {
         ASSERT_EQ(box->count(), 31);
@@ -90,18 +90,18 @@ TEST_F(FmainTest, DetailButtonDecidesOnTheMeasuredHeight) {
     window.Frame3->show();
     window.setOuterHeight(5010);
     ASSERT_EQ(window.outerHeight(), 5010);
-    window.cmdDetail_Click();
+    window.rules().cmdDetail_Click();
     EXPECT_EQ(window.outerHeight(), 3255);
     EXPECT_TRUE(window.Frame3->isHidden());
 
     window.setOuterHeight(4995);
-    window.cmdDetail_Click();
+    window.rules().cmdDetail_Click();
     EXPECT_EQ(window.outerHeight(), 7050);
     EXPECT_FALSE(window.Frame3->isHidden());
 }
 
 TEST_F(FmainTest, OptionsChangedWhileExpandedSurviveCollapsing) {
-    window.cmdDetail_Click();
+    window.rules().cmdDetail_Click();
     window.chkShowIcon->setChecked(false);
     window.chkFolderNameItalic->setCheckState(Qt::PartiallyChecked);
     window.cmbFolderNameSize->setCurrentIndex(10);
@@ -109,7 +109,7 @@ TEST_F(FmainTest, OptionsChangedWhileExpandedSurviveCollapsing) {
     window.chkSetLink[1]->setChecked(true);
     window.txtLinkTitle[1]->setText(QStringLiteral("リンク \"<2>\""));
     window.txtLink[1]->setText(QStringLiteral("http://example.com/"));
-    window.cmdDetail_Click();
+    window.rules().cmdDetail_Click();
     ASSERT_TRUE(window.Frame3->isHidden());
 
     TemplateOptions expected;
@@ -124,7 +124,7 @@ TEST_F(FmainTest, OptionsChangedWhileExpandedSurviveCollapsing) {
 }
 
 TEST_F(FmainTest, AFrameSpeaksOnlyOverItsOwnBackground) {
-    window.cmdDetail_Click();
+    window.rules().cmdDetail_Click();
     showWindow();
     // Frame4's own background, left of the size box's row.
     pointAt(window.Frame4, {100, 75});

@@ -1,17 +1,17 @@
 // Every text the program puts on the main window's help line, produced the way a user meets it
 // and looked at in the program's own font: drawn whole, or cut with the whole text in the
 // tooltip.
-#include "app/fmain.h"
-#include "app/ui_look.h"
-#include "fake_browser.h"
+#include "app/qt/fmain.h"
+#include "app/qt/ui_look.h"
 #include "platform/emulated/error_text.h"
 #include "qstring_print.h"
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
+#include "support/fake_browser.h"
 #include "support/faulty_platform.h"
 #include "template/template_text.h"
-#include "windows/help_line.h"
 #include "windows/help_line_check.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QImage>
@@ -57,7 +57,7 @@ protected:
     }
 
     EveryMessage() {
-        window.cmdDetail_Click();
+        window.rules().cmdDetail_Click();
         window.show();
     }
 
@@ -165,7 +165,7 @@ TEST_F(EveryMessage, PictureStockMessagesAreDrawnWhole) {
 
     window.ListScroll->setValue(1);
     expectReadable();
-    point(window.thumnail.at(1), {5, 5});
+    point(window.thumnail().at(1), {5, 5});
     EXPECT_TRUE(window.lblMessage->text().startsWith(QStringLiteral("サムネイルをドロップ")));
     expectReadable();
 

@@ -1,6 +1,6 @@
-#include "app/fmain.h"
 #include "app/fmain_rules.h"
-#include "app/rgb_browser.h"
+#include "app/qt/fmain.h"
+#include "app/qt/rgb_browser.h"
 #include "fake_platform.h"
 #include "qstring_print.h"
 
@@ -60,10 +60,23 @@ QString statusText(RgbBrowser& browser) {
     return browser.window()->statusBar()->currentMessage();
 }
 
+/// What a browser reports: its status texts and how often it quit.
+struct Reports {
+    std::vector<std::string> statuses;
+    int quits = 0;
+    Browser::Events events() {
+        return {[this](const std::string& text) { statuses.push_back(text); }, [this] { ++quits; }};
+    }
+};
+
+std::string pagePath() {
+    return colourPage().toStdString();
+}
+
 TEST(RgbBrowser, ShowsThePageAndTakesNothingBeforeAColourIsClicked) {
-    RgbBrowser browser;
-    QSignalSpy statuses(&browser, &Browser::StatusTextChange);
-    ASSERT_TRUE(browser.Navigate(colourPage()));
+    Reports reports;
+    RgbBrowser browser(reports.events());
+    ASSERT_TRUE(browser.Navigate(pagePath()));
     browser.setVisible(true);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(browser.window()));
     EXPECT_FALSE(browser.page()->document()->isEmpty());
@@ -73,15 +86,14 @@ TEST(RgbBrowser, ShowsThePageAndTakesNothingBeforeAColourIsClicked) {
     ASSERT_GE(onName.x(), 0);
     QTest::mouseMove(browser.page()->viewport(), onName);
     QCoreApplication::processEvents();
-    for (const QList<QVariant>& status : statuses)
-        EXPECT_FALSE(isColourStatusText(status.at(0).toString().toStdString()))
-            << status.at(0).toString().toStdString();
+    for (const std::string& status : reports.statuses)
+        EXPECT_FALSE(isColourStatusText(status)) << status;
     EXPECT_FALSE(isColourStatusText(statusText(browser).toStdString()));
 
     QTest::mouseClick(browser.page()->viewport(), Qt::LeftButton, {}, onName);
     EXPECT_EQ(statusText(browser), QStringLiteral("lightblue"));
-    ASSERT_FALSE(statuses.isEmpty());
-    EXPECT_EQ(statuses.last().at(0).toString(), QStringLiteral("lightblue"));
+    ASSERT_FALSE(reports.statuses.empty());
+    EXPECT_EQ(reports.statuses.back(), "lightblue");
 
     const QPoint onSwatch = pointOnSwatch(browser.page(), QStringLiteral("tomato"));
     ASSERT_GE(onSwatch.x(), 0);
@@ -90,8 +102,8 @@ TEST(RgbBrowser, ShowsThePageAndTakesNothingBeforeAColourIsClicked) {
 }
 
 TEST(RgbBrowser, EveryColourOnThePageIsANameTheStatusTestTakes) {
-    RgbBrowser browser;
-    ASSERT_TRUE(browser.Navigate(colourPage()));
+    RgbBrowser browser({});
+    ASSERT_TRUE(browser.Navigate(pagePath()));
     int links = 0;
     for (QTextBlock block = browser.page()->document()->begin(); block.isValid();
          block = block.next()) {
@@ -110,23 +122,24 @@ TEST(RgbBrowser, EveryColourOnThePageIsANameTheStatusTestTakes) {
 
 TEST(RgbBrowser, QuitOrClosingByHandRaisesOnQuitOnce) {
     for (const bool byHand : {false, true}) {
-        RgbBrowser browser;
-        QSignalSpy quits(&browser, &Browser::OnQuit);
-        ASSERT_TRUE(browser.Navigate(colourPage()));
+        Reports reports;
+        RgbBrowser browser(reports.events());
+        ASSERT_TRUE(browser.Navigate(pagePath()));
         browser.setVisible(true);
         if (byHand)
             browser.window()->close();
         else
             browser.Quit();
-        EXPECT_EQ(quits.count(), 1);
+        EXPECT_EQ(reports.quits, 1);
         EXPECT_FALSE(browser.window()->isVisible());
     }
 }
 
 TEST(RgbBrowser, AMissingPageIsRefused) {
-    RgbBrowser browser;
-    EXPECT_FALSE(browser.Navigate(QCoreApplication::applicationDirPath() +
-                                  QStringLiteral("/no-such-page.htm")));
+    RgbBrowser browser({});
+    EXPECT_FALSE(browser.Navigate(
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/no-such-page.htm"))
+            .toStdString()));
 }
 
 TEST(RgbBrowser, ClickingAColourOnThePageFillsTheMainWindowsLabel) {
@@ -134,12 +147,12 @@ TEST(RgbBrowser, ClickingAColourOnThePageFillsTheMainWindowsLabel) {
     platform.folder = "Z:\\lumivane";
     platform.hostPaths["Z:\\lumivane\\rgb.htm"] = colourPage().toStdString();
     Fmain window(platform, rgbBrowserFactory());
-    window.cmdDetail_Click();
+    window.rules().cmdDetail_Click();
     window.show();
 
     QTest::mouseClick(window.cmdSetLink[1], Qt::LeftButton);
-    ASSERT_TRUE(window.ieOpen);
-    auto* browser = qobject_cast<RgbBrowser*>(window.ie);
+    ASSERT_TRUE(window.rules().ieOpen());
+    auto* browser = dynamic_cast<RgbBrowser*>(window.rules().ie());
     ASSERT_NE(browser, nullptr);
     const QPointer<QMainWindow> browserWindow = browser->window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(browserWindow));
@@ -149,8 +162,9 @@ TEST(RgbBrowser, ClickingAColourOnThePageFillsTheMainWindowsLabel) {
     ASSERT_GE(onName.x(), 0);
     QTest::mouseClick(browser->page()->viewport(), Qt::LeftButton, {}, onName);
     EXPECT_EQ(window.lblColor[1]->text(), QStringLiteral("darkorange"));
-    EXPECT_FALSE(window.ieOpen);
-    EXPECT_EQ(window.ie, nullptr);
+    EXPECT_FALSE(window.rules().ieOpen());
+    EXPECT_EQ(window.rules().ie(), nullptr);
+    // Its window goes once control is back in the event loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(browserWindow.isNull());
 }

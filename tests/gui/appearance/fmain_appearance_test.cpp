@@ -1,12 +1,13 @@
 // The main window's toolbar strip and its colour changer button, wired into Fmain.
-#include "app/fmain.h"
-#include "appearance/fcolor.h"
+#include "app/fmain_form.h"
+#include "app/qt/fmain.h"
 #include "appearance/pictures.h"
+#include "appearance/qt/fcolor.h"
+#include "appearance/qt/system_palette.h"
+#include "appearance/qt/tile_strip.h"
 #include "appearance/recording_platform.h"
-#include "appearance/system_palette.h"
 #include "appearance/toolbar_background.h"
-#include "appearance/toolbar_strip.h"
-#include "windows/help_line.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,8 +29,8 @@ protected:
     FmainAppearanceTest() {
         // A browser is never asked for here.
         window =
-            std::make_unique<app::Fmain>(platform, [] { return std::unique_ptr<app::Browser>(); });
-        window->cmdDetail_Click(); // the strip lies in the detail part
+            std::make_unique<app::Fmain>(platform, [](app::Browser::Events) { return nullptr; });
+        window->rules().cmdDetail_Click(); // the strip lies in the detail part
         window->show();
     }
 
@@ -38,7 +39,7 @@ protected:
 };
 
 TEST_F(FmainAppearanceTest, StripFillsPicture1AndSpeaksOnTheHelpLine) {
-    ToolbarStrip* strip = window->PToolBarBackImage;
+    TileStrip* strip = window->PToolBarBackImage;
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->parentWidget(), window->Picture1);
     EXPECT_EQ(strip->geometry(), window->Picture1->contentsRect());
@@ -46,8 +47,8 @@ TEST_F(FmainAppearanceTest, StripFillsPicture1AndSpeaksOnTheHelpLine) {
 
     QTest::mouseMove(window->Picture1, window->Picture1->rect().center());
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->lblMessage->text(),
-              QString::fromUtf8(kToolbarStripHelp.data(), qsizetype(kToolbarStripHelp.size())));
+    const std::string_view help = app::FmainForm().control(app::fmain::PToolBarBackImage(0)).help;
+    EXPECT_EQ(window->lblMessage->text(), QString::fromUtf8(help.data(), qsizetype(help.size())));
 
     platform.files["Z:\\p\\tile.bmp"] =
         testing::fileBytes(testing::solidImage(3, 3, Qt::magenta), "BMP");

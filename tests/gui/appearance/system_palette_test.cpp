@@ -1,5 +1,5 @@
+#include "appearance/qt/system_palette.h"
 #include "appearance/recording_platform.h"
-#include "appearance/system_palette.h"
 
 #include <QApplication>
 #include <QLineEdit>

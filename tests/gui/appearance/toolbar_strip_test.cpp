@@ -1,13 +1,17 @@
-#include "appearance/fcolor.h"
+// The main window's toolbar strip: bitmaps dropped on it tiled and stored, a double-click
+// clearing it, and the colour changer's sample toolbar showing what is stored.
+#include "app/fmain_form.h"
+#include "app/qt/fmain.h"
 #include "appearance/pictures.h"
+#include "appearance/qt/fcolor.h"
+#include "appearance/qt/tile_strip.h"
 #include "appearance/recording_platform.h"
-#include "appearance/tile_strip.h"
 #include "appearance/toolbar_background.h"
-#include "appearance/toolbar_strip.h"
+#include "windows/qt/help_line.h"
 
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
@@ -23,11 +27,8 @@ using testing::solidImage;
 class ToolbarStripTest : public ::testing::Test {
 protected:
     ToolbarStripTest() {
-        owner.resize(400, 100);
-        picture1 = new QWidget(&owner);
-        picture1->setGeometry(132, 216, 345, 33);
-        strip = new ToolbarStrip(platform, picture1);
-        owner.show();
+        window.rules().cmdDetail_Click(); // the strip lies in the detail part
+        window.show();
     }
 
     /// Puts a file where the platform sees it as Z:<host path>, as a dropped file arrives.
@@ -57,9 +58,10 @@ protected:
     QImage shown() { return strip->grab().toImage(); }
 
     testing::RecordingPlatform platform;
-    QWidget owner;
-    QWidget* picture1 = nullptr;
-    ToolbarStrip* strip = nullptr;
+    // A browser is never asked for here.
+    app::Fmain window{platform, [](app::Browser::Events) { return nullptr; }};
+    TileStrip* strip = window.PToolBarBackImage;
+    QWidget& owner = window;
 };
 
 TEST_F(ToolbarStripTest, UpperCaseBmpIsTiledAndItsPathStoredAsDropped) {
@@ -70,8 +72,9 @@ TEST_F(ToolbarStripTest, UpperCaseBmpIsTiledAndItsPathStoredAsDropped) {
     EXPECT_EQ(stored(), "Z:\\home\\me\\Pics\\Sky.BMP");
     EXPECT_EQ(strip->tileCount(), 66);
     const QImage image = shown();
-    ASSERT_EQ(image.size(), QSize(345, 33));
-    for (QPoint p : {QPoint(0, 0), QPoint(17, 3), QPoint(200, 20), QPoint(344, 32)})
+    ASSERT_EQ(image.size(), window.Picture1->contentsRect().size());
+    for (QPoint p : {QPoint(0, 0), QPoint(17, 3), QPoint(200, 20),
+                     QPoint(image.width() - 1, image.height() - 1)})
         EXPECT_EQ(image.pixelColor(p), picture.pixelColor(p.x() % 16, p.y() % 16))
             << p.x() << "," << p.y();
 }
@@ -119,7 +122,7 @@ TEST_F(ToolbarStripTest, BitmapWiderThanTheStripGivesOneTilePerRow) {
         {0, 0, 6000, 150}, {0, 150, 6000, 150}, {0, 300, 6000, 150}, {0, 450, 6000, 150}};
     EXPECT_EQ(strip->tiles(), expected);
     const QImage image = shown();
-    EXPECT_EQ(image.pixelColor(344, 25), picture.pixelColor(344, 5));
+    EXPECT_EQ(image.pixelColor(image.width() - 1, 25), picture.pixelColor(image.width() - 1, 5));
 }
 
 TEST_F(ToolbarStripTest, SecondBitmapReplacesEveryTileOfTheFirst) {
@@ -144,7 +147,7 @@ TEST_F(ToolbarStripTest, BitmapThatCannotBeLoadedClearsTheStripAndIsStored) {
     EXPECT_EQ(stored(), "Z:\\p\\broken.bmp");
     EXPECT_FALSE(strip->hasPicture());
     EXPECT_NE(shown().pixelColor(50, 10), QColor(Qt::blue));
-    EXPECT_EQ(strip->tiles(), (std::vector<TileRect>{{0, 0, kMainStripWidth, kMainStripHeight}}));
+    EXPECT_EQ(strip->tiles(), (std::vector<TileRect>{{0, 0, 5175, 495}}));
 
     drop({"/p/good.bmp"});
     drop({"/p/missing.bmp"});
@@ -182,8 +185,8 @@ TEST_F(ToolbarStripTest, DoubleClickClearsTheStripAndStoresTheEmptyText) {
 TEST_F(ToolbarStripTest, StartsEmptyWhileTheColourChangerShowsTheStoredBitmap) {
     addFile("/p/stored.bmp", fileBytes(solidImage(2, 2, Qt::red), "BMP"));
     SetToolbarBackBitmap(platform, "Z:\\p\\stored.bmp");
-    ToolbarStrip fresh(platform);
-    EXPECT_FALSE(fresh.hasPicture());
+    app::Fmain fresh(platform, [](app::Browser::Events) { return nullptr; });
+    EXPECT_FALSE(fresh.PToolBarBackImage->hasPicture());
 
     Fcolor form(platform, &owner);
     form.show();
@@ -194,10 +197,10 @@ TEST_F(ToolbarStripTest, StartsEmptyWhileTheColourChangerShowsTheStoredBitmap) {
 }
 
 TEST_F(ToolbarStripTest, PointerOverTheStripShowsItsHelpText) {
-    QSignalSpy spy(strip, &ToolbarStrip::message);
+    window.setMessage(QStringLiteral("before"));
     QTest::mouseMove(strip, QPoint(30, 10));
-    ASSERT_GE(spy.count(), 1);
-    EXPECT_EQ(spy.last().at(0).toString(),
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.lblMessage->text(),
               QStringLiteral("BMPファイルをドロップすると、ツールバーの背景画像を設定できます。"
                              "ダブルクリックで背景画像をクリアします。"));
 }

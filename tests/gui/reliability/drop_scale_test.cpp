@@ -1,7 +1,7 @@
 // A drop of 2,000 pictures onto the main window: every one arrives, memory grows with the
 // files' size rather than their decoded size, and the window keeps handling events.
-#include "app/fmain.h"
-#include "stock/picture_strip.h"
+#include "app/qt/fmain.h"
+#include "stock/qt/picture_strip.h"
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
 #include "support/process_memory.h"
@@ -67,7 +67,7 @@ TEST(DropScale, TwoThousandPicturesArriveWithBoundedMemoryAndEventsFlowing) {
     EXPECT_EQ(window.imagePaths().size(), static_cast<size_t>(kCount));
     EXPECT_EQ(window.imagePaths().back(), platform.windowsPath(files.last().toStdString()));
     EXPECT_TRUE(window.cmdMake->isEnabled());
-    const lumivane::stock::StockPicture& last = window.pictureStrip()->picture(kCount - 1);
+    const lumivane::stock::StockPicture& last = window.pictureStrip().picture(kCount - 1);
     EXPECT_FALSE(last.thumbnail.isNull());
     EXPECT_LE(last.thumbnail.width(), 200) << "thumbnails are decoded small";
 

@@ -1,13 +1,13 @@
 // "変更" and "復元" in the main window with every file operation failing in turn: the template
 // is the old or the new one whole, the backup is never overwritten, the help line says what
 // failed, the progress window is gone and the three buttons can be pressed again.
-#include "app/fmain.h"
+#include "app/qt/fmain.h"
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
 #include "support/faulty_platform.h"
 #include "template/template_text.h"
-#include "windows/fgraph.h"
-#include "windows/help_line.h"
+#include "windows/qt/fgraph.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "app/fmain.h"
-#include "stock/picture_strip.h"
+#include "app/qt/fmain.h"
+#include "stock/qt/picture_strip.h"
 #include "strip_fixture.h"
 #include "template/template_text.h"
-#include "windows/fabout.h"
-#include "windows/help_line.h"
+#include "windows/qt/fabout.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QTest>
@@ -50,19 +50,19 @@ TEST_F(FmainStock, DroppedPicturesEnableApplyAndAreOfferedToTheApply) {
                                         platform.windowsPath(files[1].toStdString())}));
     EXPECT_EQ(window.lstImagePath->count(), 2);
     EXPECT_TRUE(window.cmdMake->isEnabled());
-    ASSERT_EQ(window.thumnail.size(), 2u);
-    EXPECT_TRUE(window.thumnail[1]->isVisible());
+    ASSERT_EQ(window.thumnail().size(), 2u);
+    EXPECT_TRUE(window.thumnail()[1]->isVisible());
 
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
-    QCoreApplication::sendEvent(window.thumnail[1], &move);
+    QCoreApplication::sendEvent(window.thumnail()[1], &move);
     EXPECT_TRUE(window.lblMessage->text().startsWith(
         QStringLiteral("サムネイルをドロップすると、一覧から消去されます。")));
 
-    const std::unique_ptr<QMimeData> drag(PictureStrip::thumbnailDragData(1));
+    const std::unique_ptr<QMimeData> drag = testing::StripFixture::thumbnailData(1);
     ASSERT_TRUE(testing::StripFixture::drop(window.Frame1, drag.get()));
     EXPECT_EQ(window.imageCount(), 1);
-    EXPECT_EQ(window.thumnail.size(), 1u);
+    EXPECT_EQ(window.thumnail().size(), 1u);
 }
 
 TEST_F(FmainStock, AboutButtonOpensTheModalAboutBox) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/fmain_form.h"
+#include "app/qt/fmain.h"
 #include "platform/emulated/emulated_platform.h"
-#include "stock/picture_strip.h"
+#include "stock/qt/picture_strip.h"
 #include "template/template_text.h"
+#include "windows/qt/help_line.h"
+#include "windows/qt/qt_form.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -23,39 +27,16 @@
 
 namespace lumivane::testing {
 
-/// The main window's part that the stock works with, laid out as the main window has it,
-/// with a folder of pictures to drop.
+/// The main window on an emulated system of the test's own, with a folder of pictures to
+/// drop onto its picture stock.
 class StripFixture {
 public:
-    explicit StripFixture(int capacity = stock::kMaxPictures) {
-        window.resize(481, 445);
-        Frame2 = new QGroupBox(QStringLiteral("サムネイル"), &window);
-        Frame2->setGeometry(0, 4, 481, 105);
-        auto* first = new QLabel(Frame2);
-        first->setGeometry(12, 16, 61, 57);
-        first->hide();
-        thumnail.push_back(first);
-        ListScroll = new QScrollBar(Qt::Horizontal, &window);
-        ListScroll->setGeometry(4, 88, 473, 17);
-        Frame1 = new QGroupBox(QStringLiteral("ドロップ！！"), &window);
-        Frame1->setGeometry(0, 112, 77, 77);
-        lstImagePath = new QListWidget(&window);
-        lstImagePath->hide();
-        lblMessage = new QLabel(QStringLiteral("start"), &window);
-        cmdAbout = new QPushButton(QStringLiteral("あばうと"), &window);
-        cmdMake = new QPushButton(QStringLiteral("変更"), &window);
-        cmdMake->setEnabled(false);
-        cmdReturn = new QPushButton(QStringLiteral("復元"), &window);
-        strip = std::make_unique<stock::PictureStrip>(
-            platform,
-            stock::StripControls{&window, Frame1, Frame2, &thumnail, ListScroll, lstImagePath,
-                                 cmdMake, cmdReturn, cmdAbout},
-            nullptr, capacity);
-        QObject::connect(strip.get(), &stock::PictureStrip::message,
-                         [this](const QString& text, const QString& whole) {
-                             lblMessage->setText(text);
-                             messageWhole = whole;
-                         });
+    explicit StripFixture(int capacity = stock::kMaxPictures)
+        : window(platform, {}, nullptr, capacity), Frame1(window.Frame1), Frame2(window.Frame2),
+          ListScroll(window.ListScroll), lstImagePath(window.lstImagePath),
+          lblMessage(window.lblMessage), cmdAbout(window.cmdAbout), cmdMake(window.cmdMake),
+          cmdReturn(window.cmdReturn) {
+        lblMessage->setText(QStringLiteral("start"));
         window.show();
     }
 
@@ -108,37 +89,45 @@ public:
         return dropEvent.isAccepted();
     }
 
+    /// The drag data of thumbnail `index` while it is dragged.
+    static std::unique_ptr<QMimeData> thumbnailData(int index) {
+        return std::unique_ptr<QMimeData>(windows::QtForm::dragData(app::fmain::thumnail(index)));
+    }
+
     bool dropFiles(const QStringList& hostPaths) {
         const auto data = filesData(hostPaths);
         return drop(Frame1, data.get());
     }
     /// Drags thumbnail `index` onto the drop frame.
     bool dropThumbnail(int index) {
-        const std::unique_ptr<QMimeData> data(stock::PictureStrip::thumbnailDragData(index));
+        const auto data = thumbnailData(index);
         return drop(Frame1, data.get());
     }
 
     std::string windowsPath(const QString& hostPath) {
         return platform.windowsPath(hostPath.toStdString());
     }
-    int count() const { return strip->imageCount(); }
+    int count() const { return window.imageCount(); }
+    /// The stock's rules and its pictures.
+    stock::PictureStripRules& rules() { return window.rules().strip(); }
+    stock::PictureStrip& strip() { return window.pictureStrip(); }
+    std::vector<QLabel*> thumnail() const { return window.thumnail(); }
+    /// The fuller form of the last message, for the tooltip.
+    QString messageWhole() const { return lblMessage->toolTip(); }
 
     QTemporaryDir dir;
     /// The emulated system, rooted in the test's own folder; dropped files come from Z:.
     platform::EmulatedPlatform platform{dir.filePath(QStringLiteral("root")).toStdString(),
                                         lumivane::standardTemplateBytes()};
-    QWidget window;
+    app::Fmain window;
     QGroupBox* Frame1;
     QGroupBox* Frame2;
-    std::vector<QLabel*> thumnail;
     QScrollBar* ListScroll;
     QListWidget* lstImagePath;
-    QLabel* lblMessage;   ///< shows the stock's messages
-    QString messageWhole; ///< the fuller form of the last message, for the tooltip
+    windows::HelpLine* lblMessage; ///< shows the stock's messages
     QPushButton* cmdAbout;
     QPushButton* cmdMake;
     QPushButton* cmdReturn;
-    std::unique_ptr<stock::PictureStrip> strip;
 };
 
 } // namespace lumivane::testing

@@ -1,10 +1,10 @@
 // The whole road in the main window: drop pictures, press "変更" or "復元", find the files.
-#include "app/fmain.h"
+#include "app/qt/fmain.h"
 #include "stock/strip_fixture.h"
 #include "support/emulated_root.h"
 #include "template/template_text.h"
-#include "windows/fgraph.h"
-#include "windows/help_line.h"
+#include "windows/qt/fgraph.h"
+#include "windows/qt/help_line.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,7 +72,8 @@ TEST_F(ApplyRoad, DropAndApplyLeaveTemplateBackupAndCopies) {
 
     QTest::mouseClick(window.cmdMake, Qt::LeftButton);
 
-    EXPECT_EQ(window.leftImageFolder, QStringLiteral("C:\\WINDOWS\\Web\\leftimage"));
+    EXPECT_EQ(QString::fromStdString(window.rules().leftImageFolder()),
+              QStringLiteral("C:\\WINDOWS\\Web\\leftimage"));
     EXPECT_EQ(EmulatedRoot::read(sys.web() / "folder.htt"), expectedTemplate(3));
     EXPECT_TRUE(fs::exists(sys.web() / "folder.lmv"));
     for (int i = 0; i < 3; ++i) {

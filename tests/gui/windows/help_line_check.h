@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/help_line.h"
+#include "windows/qt/help_line.h"
 
 #include <QFontMetrics>
 #include <QString>

@@ -1,7 +1,7 @@
 // The help line fits every text into its fixed box, or cuts it short and offers it whole.
-#include "app/ui_look.h"
-#include "windows/help_line.h"
+#include "app/qt/ui_look.h"
 #include "windows/help_line_check.h"
+#include "windows/qt/help_line.h"
 #include "windows/twips.h"
 
 #include <QImage>

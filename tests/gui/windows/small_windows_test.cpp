@@ -1,8 +1,8 @@
 #include "fake_platform.h"
-#include "windows/click_label.h"
-#include "windows/fabout.h"
-#include "windows/fgraph.h"
-#include "windows/fview.h"
+#include "windows/qt/click_label.h"
+#include "windows/qt/fabout.h"
+#include "windows/qt/fgraph.h"
+#include "windows/qt/fview.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -49,15 +49,15 @@ TEST(Fgraph, BarGrowsForThreeItemsAndFillsItsFrameAtTheEnd) {
     EXPECT_EQ(graph.lblBar->geometry().left(), 26);
 }
 
-TEST(Fgraph, FinishDestroysTheWindowAndANewOneStartsEmpty) {
+TEST(Fgraph, TheEndOfTheWorkClosesTheWindowAndANewOneStartsEmpty) {
     QWidget owner;
-    QPointer<Fgraph> graph = new Fgraph(&owner);
+    auto graph = std::make_unique<Fgraph>(&owner);
+    const QPointer<Fgraph> watched = graph.get();
     graph->show();
     graph->setProgress(5, 5);
-    graph->finish();
-    EXPECT_FALSE(graph->isVisible());
-    processDeferredDeletes();
-    EXPECT_TRUE(graph.isNull());
+    graph.reset();
+    EXPECT_TRUE(watched.isNull());
+    EXPECT_TRUE(owner.findChildren<Fgraph*>().isEmpty());
 
     Fgraph next(&owner);
     EXPECT_DOUBLE_EQ(next.barWidth(), 0.0);
@@ -66,16 +66,14 @@ TEST(Fgraph, FinishDestroysTheWindowAndANewOneStartsEmpty) {
 
 TEST(Fgraph, UserClosingItMidWayLeavesItUsableForTheCaller) {
     QWidget owner;
-    QPointer<Fgraph> graph = new Fgraph(&owner);
+    auto graph = std::make_unique<Fgraph>(&owner);
+    const QPointer<Fgraph> watched = graph.get();
     graph->show();
     graph->close();
     processDeferredDeletes();
-    ASSERT_FALSE(graph.isNull());
+    ASSERT_FALSE(watched.isNull());
     graph->setProgress(2, 2);
     EXPECT_EQ(graph->lblBar->width(), 229);
-    graph->finish();
-    processDeferredDeletes();
-    EXPECT_TRUE(graph.isNull());
 }
 
 QPixmap pictureOf(int width, int height) {
