@@ -15,14 +15,6 @@
 namespace lumivane::webview {
 namespace {
 
-/// The extension after the last dot, in lower case; empty without one (".profile" has none).
-std::string extensionOf(std::string_view name) {
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size())
-        return {};
-    return lowerAscii(name.substr(dot + 1));
-}
-
 /// The address an Internet shortcut points to: its "URL=" line.
 std::string shortcutAddress(std::string_view text) {
     while (!text.empty()) {
@@ -60,34 +52,49 @@ void sortEntries(std::vector<FolderEntry>& entries) {
     entries = std::move(sorted);
 }
 
+/// The local time of a moment; false when the system cannot tell it.
+bool localTime(std::time_t time, std::tm& local) {
+#ifdef _WIN32
+    return localtime_s(&local, &time) == 0;
+#else
+    return localtime_r(&time, &local) != nullptr;
+#endif
+}
+
+/// Takes a changed time zone (TZ) into account for localTime.
+void readTimeZone() {
+#ifdef _WIN32
+    _tzset();
+#else
+    tzset();
+#endif
+}
+
 /// "2026/12/07 11:55" in local time. A folder's files mostly share their quarter hours, and
 /// every zone's offset and change of offset fall on a quarter hour: the local time of a
-/// quarter is looked up once and its minutes counted on.
+/// quarter is looked up once and its minutes counted on. Each thread keeps its own quarter,
+/// since the viewer reads its first folder on a thread of its own.
 std::string localDate(std::int64_t seconds) {
     struct Quarter {
         std::int64_t number = INT64_MIN;
         std::string zone;
         std::tm local{};
     };
-    static Quarter last;
+    thread_local Quarter last;
     const std::int64_t number = seconds >= 0 ? seconds / 900 : -((-seconds + 899) / 900);
     const char* zone = std::getenv("TZ");
     if (number != last.number || last.zone != (zone ? zone : "")) {
-        const std::time_t start = static_cast<std::time_t>(number * 900);
-        const std::tm* local = std::localtime(&start);
-        if (!local)
+        if (last.zone != (zone ? zone : ""))
+            readTimeZone();
+        std::tm local{};
+        if (!localTime(static_cast<std::time_t>(number * 900), local))
             return {};
-        last = {number, zone ? zone : "", *local};
+        last = {number, zone ? zone : "", local};
     }
     std::tm local = last.local;
     local.tm_min += static_cast<int>((seconds - number * 900) / 60);
-    if (local.tm_min > 59) { // an old local mean time, off the quarter hours
-        const std::time_t time = static_cast<std::time_t>(seconds);
-        const std::tm* exact = std::localtime(&time);
-        if (!exact)
-            return {};
-        local = *exact;
-    }
+    if (local.tm_min > 59 && !localTime(static_cast<std::time_t>(seconds), local))
+        return {}; // an old local mean time, off the quarter hours
     char text[64];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
@@ -95,6 +102,13 @@ std::string localDate(std::int64_t seconds) {
 }
 
 } // namespace
+
+std::string fileExtension(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size())
+        return {};
+    return lowerAscii(name.substr(dot + 1));
+}
 
 FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
                          bool withHidden) {
@@ -113,7 +127,8 @@ FolderListing listFolder(platform::Platform& platform, std::string_view windowsP
             continue;
         FolderEntry entry;
         static_cast<platform::FolderItem&>(entry) = std::move(item);
-        if (!entry.isFolder && entry.size <= kLargestShortcut && extensionOf(entry.name) == "url") {
+        if (!entry.isFolder && entry.size <= kLargestShortcut &&
+            fileExtension(entry.name) == "url") {
             if (const std::optional<std::string> text = platform.readFile(folder + entry.name))
                 entry.infoTip = shortcutAddress(*text);
         }
@@ -194,7 +209,7 @@ std::string typeName(const FolderEntry& entry) {
         {"wav", "WAVE サウンド"},
         {"zip", "圧縮 (zip 形式) フォルダ"},
     }};
-    const std::string extension = extensionOf(entry.name);
+    const std::string extension = fileExtension(entry.name);
     if (extension.empty())
         return "ファイル";
     for (const auto& [ext, name] : known) {

@@ -31,6 +31,9 @@ struct FolderListing {
 FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
                          bool withHidden = false);
 
+/// The extension after the last dot, in lower case; empty without one (".profile" has none).
+std::string fileExtension(std::string_view name);
+
 /// The details view's columns, numbered as the page asks for them.
 enum Column : int { InfoTip = -1, Name = 0, Size = 1, Type = 2, Modified = 3, Attributes = 4 };
 

@@ -24,6 +24,7 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <algorithm>
+#include <future>
 
 // The page's scripts are resources of this static library: they are registered by hand.
 static void initWebviewResources() {
@@ -71,22 +72,15 @@ QString jsLiteral(const std::string& text) {
 
 /// The theme's icon for an entry, by the type its name says, the way file managers pick it.
 QString iconName(const FolderEntry& entry) {
-    static QHash<QString, QString> byExtension;
     if (entry.isFolder)
         return QStringLiteral("folder");
-    const QString name = fromUtf8(entry.name);
-    const QString extension = name.section(QLatin1Char('.'), -1).toLower();
-    const QString key = name.contains(QLatin1Char('.')) ? extension : QString();
-    if (const auto found = byExtension.constFind(key); found != byExtension.constEnd())
-        return *found;
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension);
-    QString icon = QStringLiteral("text-x-generic");
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(fromUtf8(entry.name), QMimeDatabase::MatchExtension);
     if (QIcon::hasThemeIcon(type.iconName()))
-        icon = type.iconName();
-    else if (QIcon::hasThemeIcon(type.genericIconName()))
-        icon = type.genericIconName();
-    byExtension.insert(key, icon);
-    return icon;
+        return type.iconName();
+    if (QIcon::hasThemeIcon(type.genericIconName()))
+        return type.genericIconName();
+    return QStringLiteral("text-x-generic");
 }
 
 } // namespace
@@ -189,13 +183,20 @@ private:
 
 FolderView::FolderView(platform::Platform& platform, QWidget* parent)
     : QWebEngineView(parent), platform_(platform),
-      // Off the record: the viewer leaves no cache or storage behind.
-      profile_(new QWebEngineProfile(this)), page_(new Page(profile_, *this)),
-      scheme_(new DriveSchemeHandler(
-          platform, [this] { return pageBytes(); }, this)),
-      channel_(new QWebChannel(this)), bridge_(new ViewerBridge(*this)),
       opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     initWebviewResources();
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void FolderView::makePage() {
+    // Off the record: the viewer leaves no cache or storage behind. Making the profile
+    // starts the engine.
+    profile_ = new QWebEngineProfile(this);
+    page_ = new Page(profile_, *this);
+    scheme_ = new DriveSchemeHandler(
+        platform_, [this] { return pageBytes(); }, this);
+    channel_ = new QWebChannel(this);
+    bridge_ = new ViewerBridge(*this);
     profile_->installUrlSchemeHandler(QByteArray::fromStdString(std::string(kDriveScheme)),
                                       scheme_);
     QWebEngineSettings* settings = page_->settings();
@@ -220,13 +221,14 @@ FolderView::FolderView(platform::Platform& platform, QWidget* parent)
     channel_->registerObject(QStringLiteral("viewer"), bridge_);
     page_->setWebChannel(channel_, QWebEngineScript::ApplicationWorld);
     setPage(page_);
-    setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 FolderView::~FolderView() {
     // The page goes before the profile it was made with.
-    setPage(nullptr);
-    delete page_;
+    if (page_) {
+        setPage(nullptr);
+        delete page_;
+    }
 }
 
 std::string FolderView::rawFolder() const {
@@ -238,15 +240,24 @@ void FolderView::showFolder(const QString& windowsPath, const QStringList& selec
     std::vector<std::string> names;
     for (const QString& name : selectNames)
         names.push_back(toRaw(name));
-    present(freshListing(), names);
+    if (page_) {
+        present(prepare(), names);
+        return;
+    }
+    // The engine takes the window's thread a while to start: the folder is read meanwhile.
+    std::future<Prepared> reading = std::async(std::launch::async, [this] { return prepare(); });
+    makePage();
+    present(reading.get(), names);
 }
 
 void FolderView::reloadPage() {
-    present(freshListing(), namesOf(selection_));
+    if (page_)
+        present(prepare(), namesOf(selection_));
 }
 
-void FolderView::present(FolderListing listing, const std::vector<std::string>& selectNames) {
-    listing_ = std::move(listing);
+void FolderView::present(Prepared prepared, const std::vector<std::string>& selectNames) {
+    listing_ = std::move(prepared.listing);
+    entries_ = std::move(prepared.entries);
     selection_ = indicesOf(selectNames);
     loadPage();
 }
@@ -283,8 +294,18 @@ QList<int> FolderView::indicesOf(const std::vector<std::string>& names) const {
     return indices;
 }
 
-FolderListing FolderView::freshListing() const {
-    return listFolder(platform_, rawFolder(), showHidden_);
+FolderView::Prepared FolderView::prepare() const {
+    Prepared prepared;
+    prepared.listing = listFolder(platform_, rawFolder(), showHidden_);
+    prepared.entries = pageEntries(prepared.listing);
+    return prepared;
+}
+
+QJsonArray FolderView::kindIcons() const {
+    QJsonArray icons;
+    for (const std::size_t example : entries_.exampleOfKind)
+        icons.append(DriveSchemeHandler::iconUrl(iconName(listing_.entries[example])));
+    return icons;
 }
 
 void FolderView::loadPage() {
@@ -319,33 +340,6 @@ QString FolderView::bridgeScript() const {
            QStringLiteral("\n})();\n");
 }
 
-std::pair<std::string, QJsonArray> FolderView::entriesScript() const {
-    // The entries are the bulk of a big folder's page: written straight as script text, with
-    // their names as they are on disk (see jsString).
-    QJsonArray icons;
-    QHash<QString, int> iconIndex;
-    std::string entries = "[";
-    for (const FolderEntry& entry : listing_.entries) {
-        const QString icon = iconName(entry);
-        auto found = iconIndex.constFind(icon);
-        if (found == iconIndex.constEnd()) {
-            found = iconIndex.insert(icon, static_cast<int>(icons.size()));
-            icons.append(DriveSchemeHandler::iconUrl(icon));
-        }
-        if (entries.size() > 1)
-            entries += ',';
-        entries += '[';
-        for (int column : {Name, Size, Type, Modified, Attributes, InfoTip}) {
-            entries += jsString(detailOf(entry, column));
-            entries += ',';
-        }
-        entries += std::to_string(entry.size) + (entry.isFolder ? ",1," : ",0,") +
-                   std::to_string(*found) + ']';
-    }
-    entries += ']';
-    return {entries, icons};
-}
-
 QString FolderView::pageScript() const {
     QJsonObject config;
     QJsonObject folder;
@@ -361,8 +355,7 @@ QString FolderView::pageScript() const {
         columns.append(fromUtf8(columnTitle(column)));
     config.insert(QStringLiteral("columns"), columns);
 
-    auto [entries, icons] = entriesScript();
-    config.insert(QStringLiteral("icons"), icons);
+    config.insert(QStringLiteral("icons"), kindIcons());
     if (!listing_.ok())
         config.insert(QStringLiteral("listProblem"),
                       fromUtf8(listing_.error) + QStringLiteral(": ") + shownText(folder_));
@@ -386,7 +379,7 @@ QString FolderView::pageScript() const {
     const std::string path = rawFolder();
     return QStringLiteral("(function () {\n\"use strict\";\nconst config = ") +
            QString::fromUtf8(QJsonDocument(config).toJson(QJsonDocument::Compact)) +
-           QStringLiteral(";\nconfig.entries = ") + fromUtf8(entries) +
+           QStringLiteral(";\nconfig.entries = ") + fromUtf8(entries_.script) +
            QStringLiteral(";\nconfig.folder.path = ") + jsLiteral(path) +
            QStringLiteral(";\nconfig.folder.name = ") + jsLiteral(folderDisplayName(path)) +
            QStringLiteral(";\n") + shims + QStringLiteral("\n") + standIns +
@@ -413,22 +406,24 @@ QByteArray FolderView::pageBytes() {
 }
 
 void FolderView::refreshEntries() {
-    FolderListing fresh = freshListing();
-    if (fresh == listing_)
+    if (!page_)
         return;
-    if (fresh.ok() != listing_.ok()) {
+    Prepared fresh = prepare();
+    if (fresh.listing == listing_)
+        return;
+    if (fresh.listing.ok() != listing_.ok()) {
         // The folder came or went: the list says why, or shows it, in a page laid out anew.
         present(std::move(fresh), namesOf(selection_));
         return;
     }
     const std::vector<std::string> kept = namesOf(selection_);
-    listing_ = std::move(fresh);
+    listing_ = std::move(fresh.listing);
+    entries_ = std::move(fresh.entries);
     selection_ = indicesOf(kept);
-    auto [entries, icons] = entriesScript();
     std::string update = "{\"entries\":";
-    update += entries;
+    update += entries_.script;
     update += ",\"icons\":";
-    update += QJsonDocument(icons).toJson(QJsonDocument::Compact).toStdString();
+    update += QJsonDocument(kindIcons()).toJson(QJsonDocument::Compact).toStdString();
     update += ",\"selected\":[";
     for (int index : selection_) {
         if (update.back() != '[')
@@ -444,6 +439,8 @@ void FolderView::refreshEntries() {
 }
 
 void FolderView::refreshColours() {
+    if (!page_)
+        return;
     const QJsonObject colours = systemColours(platform_);
     QString script = QStringLiteral("(function (s) {");
     for (auto it = colours.begin(); it != colours.end(); ++it)
@@ -453,6 +450,8 @@ void FolderView::refreshColours() {
 }
 
 void FolderView::selectAll() {
+    if (!page_)
+        return;
     page_->runJavaScript(
         QStringLiteral("document.dispatchEvent(new CustomEvent('lumivane:select-all'));"),
         QWebEngineScript::ApplicationWorld);

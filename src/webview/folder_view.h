@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "webview/folder_listing.h"
+#include "webview/page_data.h"
 
 #include <QJsonArray>
 #include <QList>
@@ -93,15 +94,23 @@ Q_SIGNALS:
 private:
     class Page;
 
+    /// The current folder read and made into the page's data: nothing of it needs the window,
+    /// so the first folder is made on a thread of its own while the engine starts.
+    struct Prepared {
+        FolderListing listing;
+        PageEntries entries;
+    };
+    Prepared prepare() const;
+    /// The engine, the page and its bridge, made when the first folder is shown.
+    void makePage();
     QByteArray pageBytes();
-    FolderListing freshListing() const;
     /// Shows these entries of the current folder with these selected, in a page laid out anew.
-    void present(FolderListing listing, const std::vector<std::string>& selectNames);
+    void present(Prepared prepared, const std::vector<std::string>& selectNames);
     void loadPage();
     QString pageScript() const;
     QString bridgeScript() const;
-    /// The entries as the page's stand-ins take them (a script array), and their icons.
-    std::pair<std::string, QJsonArray> entriesScript() const;
+    /// The icons of the kinds of the entries, in the order of their kinds.
+    QJsonArray kindIcons() const;
     /// Opens a Windows path that the user opened: a folder in the view, a file with the
     /// desktop's program. False, with a notice, when it is not there.
     bool openPath(const std::string& windowsPath);
@@ -110,13 +119,14 @@ private:
     std::string rawFolder() const;
 
     platform::Platform& platform_;
-    QWebEngineProfile* profile_;
-    Page* page_;
-    DriveSchemeHandler* scheme_;
-    QWebChannel* channel_;
-    ViewerBridge* bridge_;
+    QWebEngineProfile* profile_ = nullptr;
+    Page* page_ = nullptr;
+    DriveSchemeHandler* scheme_ = nullptr;
+    QWebChannel* channel_ = nullptr;
+    ViewerBridge* bridge_ = nullptr;
     QString folder_;
     FolderListing listing_;
+    PageEntries entries_;
     QList<int> selection_;
     QString templateProblem_;
     std::optional<int> second_;

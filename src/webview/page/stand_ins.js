@@ -60,12 +60,27 @@ Object.defineProperty(HTMLObjectElement.prototype, "Folder", {
     },
 });
 
+// The folder's entries as the viewer hands them: the names, each detail column as its
+// distinct texts with every entry's index into them, the sizes in bytes, the folders marked
+// "1", and each entry's kind, whose icon `icons` holds.
+function entriesOf(data, icons) {
+    const detail = (column, index) => data.details[column].texts[data.details[column].of[index]];
+    return {
+        count: data.names.length,
+        names: data.names,
+        // [name, size, type, date, attributes, info tip, bytes, 1 for a folder, icon]
+        row(index) {
+            return [data.names[index], detail(0, index), detail(1, index), detail(2, index),
+                detail(3, index), detail(4, index), data.bytes[index],
+                data.folders.charCodeAt(index) === 49 ? 1 : 0, icons[data.kinds[index]]];
+        },
+    };
+}
+
 // The file list: the folder's entries in a details view, drawing only the rows that show.
-// An entry is [name, size, type, date, attributes, info tip, bytes, 1 for a folder, icon].
 function makeFileList(element) {
     const rowHeight = 18;
-    let entries = config.entries;
-    let icons = config.icons;
+    let entries = entriesOf(config.entries, config.icons);
     let selected = new Set();
     let anchor = -1;
     let focus = -1;
@@ -114,9 +129,9 @@ function makeFileList(element) {
     }
 
     function render() {
-        spacer.style.height = entries.length * rowHeight + "px";
+        spacer.style.height = entries.count * rowHeight + "px";
         const first = Math.max(0, Math.floor(body.scrollTop / rowHeight));
-        const count = Math.max(0, Math.min(entries.length - first,
+        const count = Math.max(0, Math.min(entries.count - first,
             Math.ceil((body.clientHeight || 0) / rowHeight) + 1));
         while (rows.length < count) {
             rows.push(makeRow());
@@ -129,13 +144,13 @@ function makeFileList(element) {
                 slot.index = -1;
                 return;
             }
-            const entry = entries[index];
+            const entry = entries.row(index);
             slot.row.style.display = "";
             slot.row.style.top = index * rowHeight + "px";
             if (slot.index !== index) {
                 slot.index = index;
                 slot.row.dataset.entry = index; // how the bridge knows the row the user opens
-                slot.icon.src = icons[entry[8]];
+                slot.icon.src = entry[8];
                 slot.text.textContent = shown(entry[0]);
                 slot.row.title = shown(entry[0]);
                 [entry[1], entry[2], entry[3], entry[4]].forEach((value, c) => {
@@ -153,7 +168,7 @@ function makeFileList(element) {
         const bounds = body.getBoundingClientRect();
         const y = event.clientY - bounds.top + body.scrollTop;
         const index = Math.floor(y / rowHeight);
-        return index >= 0 && index < entries.length && event.clientX - bounds.left <
+        return index >= 0 && index < entries.count && event.clientX - bounds.left <
             body.clientWidth ? index : -1;
     }
 
@@ -220,7 +235,9 @@ function makeFileList(element) {
 
     function selectAll() {
         const before = sorted();
-        entries.forEach((entry, i) => selected.add(i));
+        for (let i = 0; i < entries.count; i++) {
+            selected.add(i);
+        }
         changed(before);
     }
 
@@ -240,7 +257,7 @@ function makeFileList(element) {
     }
     element.addEventListener("keydown", (event) => {
         const page = Math.max(1, Math.floor(body.clientHeight / rowHeight) - 1);
-        const last = entries.length - 1;
+        const last = entries.count - 1;
         let target = null;
         switch (event.key) {
         case "ArrowDown":
@@ -307,21 +324,19 @@ function makeFileList(element) {
         } catch (error) {
             return;
         }
-        const before = sorted().map((index) => entries[index]);
-        const placeOf = (index) => {
-            const name = index >= 0 && entries[index] ? entries[index][0] : null;
-            return update.entries.findIndex((entry) => entry[0] === name);
-        };
+        const before = sorted().map((index) => entries.row(index));
+        const fresh = entriesOf(update.entries, update.icons);
+        const placeOf = (index) =>
+            index >= 0 && index < entries.count ? fresh.names.indexOf(entries.names[index]) : -1;
         focus = placeOf(focus);
         anchor = placeOf(anchor);
-        entries = update.entries;
-        icons = update.icons;
-        selected = new Set(update.selected.filter((index) => index < entries.length));
+        entries = fresh;
+        selected = new Set(update.selected.filter((index) => index < entries.count));
         for (const slot of rows) {
             slot.index = -1;
         }
         render();
-        const now = sorted().map((index) => entries[index]);
+        const now = sorted().map((index) => entries.row(index));
         if (now.length !== before.length || now.some((entry, k) => !same(entry, before[k]))) {
             selectionChanged();
         }
@@ -332,7 +347,7 @@ function makeFileList(element) {
         return config.folder.path.replace(/\\$/, "") + "\\" + entry[0];
     }
     function item(index) {
-        const entry = entries[index];
+        const entry = entries.row(index);
         return Object.freeze({
             Name: escapeHtml(shown(entry[0])),
             Path: pathOf(entry),
@@ -393,7 +408,7 @@ function makeFileList(element) {
         restore(indices) {
             const before = sorted();
             for (const index of indices) {
-                if (index >= 0 && index < entries.length) {
+                if (index >= 0 && index < entries.count) {
                     selected.add(index);
                     focus = index;
                     anchor = index;
@@ -480,21 +495,41 @@ function picturesSettled() {
 }
 
 // Two frames after the pictures have arrived, the page is drawn. A page with no room to draw
-// (a window too low for it) gets no frames: it is drawn, all the same, a moment later.
-function whenSettled(done, tries = 0) {
-    if (picturesSettled() || tries > 250) {
-        let told = false;
-        const once = () => {
-            if (!told) {
-                told = true;
-                done();
-            }
-        };
+// (a window too low for it) gets no frames: it is drawn, all the same, a moment later. The
+// pictures are looked at again as each arrives or fails, and after five seconds the page
+// counts as laid out with what it has.
+function whenSettled(done) {
+    let told = false;
+    const once = () => {
+        if (!told) {
+            told = true;
+            done();
+        }
+    };
+    let waiting = true;
+    const settle = () => {
+        if (!waiting) {
+            return;
+        }
+        waiting = false;
+        document.removeEventListener("load", check, true);
+        document.removeEventListener("error", check, true);
         requestAnimationFrame(() => requestAnimationFrame(once));
         setTimeout(once, 1000);
-        return;
+    };
+    // Heard as a picture arrives, before its own listeners (the thumbnail's among them) have
+    // run: it is looked at once they have.
+    function check() {
+        setTimeout(() => {
+            if (picturesSettled()) {
+                settle();
+            }
+        }, 0);
     }
-    setTimeout(() => whenSettled(done, tries + 1), 20);
+    document.addEventListener("load", check, true);
+    document.addEventListener("error", check, true);
+    setTimeout(settle, 5000);
+    check();
 }
 
 document.addEventListener("DOMContentLoaded", () => {
