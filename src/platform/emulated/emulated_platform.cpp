@@ -456,11 +456,13 @@ void EmulatedPlatform::loadColors() {
         return;
     colorsLoaded_ = true;
     ensureSetUp();
-    for (int i = 0; i < colorCount; ++i) {
-        const emulated::SystemColor& color = emulated::systemColors[i];
-        colors_[i] = emulated::parseColor(registry_.getString(colorsKey, color.name))
-                         .value_or(color.classic);
-    }
+    std::vector<std::string_view> names;
+    for (int i = 0; i < colorCount; ++i)
+        names.push_back(emulated::systemColors[i].name);
+    const std::vector<std::string> stored = registry_.getStrings(colorsKey, names);
+    for (int i = 0; i < colorCount; ++i)
+        colors_[i] = emulated::parseColor(stored[static_cast<std::size_t>(i)])
+                         .value_or(emulated::systemColors[i].classic);
 }
 
 std::uint32_t EmulatedPlatform::sysColor(int index) {

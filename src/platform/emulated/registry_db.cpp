@@ -208,36 +208,53 @@ void moveAside(const fs::path& file) {
 
 struct GetResult {
     int rc = SQLITE_OK;
-    std::string text;
+    std::vector<std::string> texts; ///< one for each name asked for
 };
 
 GetResult tryGet(const fs::path& file, RegistryDb::Access access, std::string_view subKey,
-                 std::string_view name) {
+                 const std::vector<std::string_view>& names) {
+    GetResult result;
+    result.texts.resize(names.size());
+    const auto failed = [&](int rc) {
+        result.rc = rc;
+        result.texts.assign(names.size(), std::string());
+        return result;
+    };
     Connection conn(file, access);
     if (conn.rc() != SQLITE_OK)
-        return {conn.rc(), {}};
-    const std::optional<std::vector<std::string_view>> names = splitKey(subKey);
-    if (!names)
-        return {};
+        return failed(conn.rc());
+    const std::optional<std::vector<std::string_view>> parts = splitKey(subKey);
+    if (!parts)
+        return result;
     std::string key;
-    for (std::string_view part : *names)
+    for (std::string_view part : *parts)
         appendName(key, foldCase(part));
 
     Statement select(conn.db(), "SELECT type, data FROM reg_value WHERE key = ?1 AND folded = ?2");
     if (select.rc() != SQLITE_OK)
-        return {prepareFailure(select.rc()), {}};
-    select.bind(1, key).bind(2, foldCase(name));
-    const int rc = select.step();
-    if (rc == SQLITE_DONE)
-        return {};
-    if (rc != SQLITE_ROW)
-        return {rc, {}};
-    const int type = select.columnInt(0);
-    const std::string data = select.columnBlob(1);
-    // Only text values are text, as on Windows: a number read as characters would be noise.
-    if (type != regSz && type != regExpandSz)
-        return {};
-    return {SQLITE_OK, fromUtf16Le(data)};
+        return failed(prepareFailure(select.rc()));
+    // The values are read in one transaction: as one change of another program left them.
+    const int begun = sqlite3_exec(conn.db(), "BEGIN", nullptr, nullptr, nullptr);
+    if (begun != SQLITE_OK)
+        return failed(begun);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        select.bind(1, key).bind(2, foldCase(names[i]));
+        const int rc = select.step();
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+            sqlite3_exec(conn.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+            return failed(rc);
+        }
+        // Only text values are text, as on Windows: a number read as characters would be
+        // noise.
+        if (rc == SQLITE_ROW) {
+            const int type = select.columnInt(0);
+            if (type == regSz || type == regExpandSz)
+                result.texts[i] = fromUtf16Le(select.columnBlob(1));
+        }
+        select.reset();
+    }
+    sqlite3_exec(conn.db(), "COMMIT", nullptr, nullptr, nullptr);
+    return result;
 }
 
 using Values = std::vector<std::pair<std::string, std::string>>;
@@ -297,12 +314,17 @@ int trySet(const fs::path& file, std::string_view subKey, const Values& values) 
 RegistryDb::RegistryDb(fs::path file, Access access) : file_(std::move(file)), access_(access) {}
 
 std::string RegistryDb::getString(std::string_view subKey, std::string_view name) {
-    GetResult result = tryGet(file_, access_, subKey, name);
+    return getStrings(subKey, {name}).front();
+}
+
+std::vector<std::string> RegistryDb::getStrings(std::string_view subKey,
+                                                const std::vector<std::string_view>& names) {
+    GetResult result = tryGet(file_, access_, subKey, names);
     if (isDamage(result.rc) && access_ == Access::ReadWrite) {
         moveAside(file_);
-        result = tryGet(file_, access_, subKey, name);
+        result = tryGet(file_, access_, subKey, names);
     }
-    return result.rc == SQLITE_OK ? result.text : std::string();
+    return std::move(result.texts);
 }
 
 bool RegistryDb::setString(std::string_view subKey, std::string_view name, std::string_view value) {

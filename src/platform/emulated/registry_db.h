@@ -23,6 +23,10 @@ public:
 
     /// The text of a value; empty when the key or value is missing, unreadable or not text.
     std::string getString(std::string_view subKey, std::string_view name);
+    /// The texts of several values of one key, in the order of `names`, read at one moment
+    /// through one opening of the database.
+    std::vector<std::string> getStrings(std::string_view subKey,
+                                        const std::vector<std::string_view>& names);
     /// Stores a REG_SZ value, creating missing keys; false when it could not be stored.
     bool setString(std::string_view subKey, std::string_view name, std::string_view value);
     /// Stores several REG_SZ values under one key in one transaction.
