@@ -1,6 +1,8 @@
-// The bare engine: a QWebEngineView that loads folder.htt (argument 1) as a plain page with
-// its own character set and prints the monotonic time when the page has been drawn: two
-// frames after its load, the moment the viewer also counts (its pictures arrived, two frames).
+// The bare engine: a QWebEngineView of the viewer's page size (arguments 2 and 3) that shows
+// the page the viewer had drawn (argument 1, written by webview_probe --snapshot: the same
+// document, style and pictures, no script) and prints the monotonic time when it has been
+// drawn: two frames after its load, the moment the viewer also counts (its pictures arrived,
+// two frames).
 #include "child_clock.h"
 
 #include <QApplication>
@@ -8,8 +10,10 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+#include <cstdlib>
+
 int main(int argc, char** argv) {
-    if (argc < 2)
+    if (argc < 4)
         return 2;
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
@@ -17,7 +21,7 @@ int main(int argc, char** argv) {
     if (!page.open(QIODevice::ReadOnly))
         return 1;
     QWebEngineView view;
-    view.resize(800, 600);
+    view.resize(std::atoi(argv[2]), std::atoi(argv[3]));
     view.show();
     // The page's title is the cheapest word the page can send back.
     const QString drawn = QStringLiteral("lumivane-baseline-drawn");
@@ -33,7 +37,7 @@ int main(int argc, char** argv) {
         lumivane::bench::reportMoment("laidout");
         QCoreApplication::exit(0);
     });
-    view.setContent(page.readAll(), QStringLiteral("text/html;charset=shift_jis"),
+    view.setContent(page.readAll(), QStringLiteral("text/html;charset=utf-8"),
                     QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])));
     return app.exec();
 }
