@@ -3,9 +3,11 @@
 //
 // With `--snapshot FILE` before the viewer's arguments it also writes the page as it is then
 // drawn, as a plain page that any engine can show with nothing behind it: the document as it
-// stands (the stand-ins' elements, the layout the page's script made, the style sheets) with
-// no script left, its pictures and icons as files, and FILE.size with the page's width and
-// height. That is the bare engine's page in webview_bench: the same picture for the least work.
+// stands (the stand-ins' elements, the layout the page's script made, the style sheets), its
+// pictures and icons as files, and FILE.size with the page's width and height. Its scripts
+// stay (they are the page's own, which an engine showing it compiles and runs), but nothing
+// calls them: the handlers that would lay the page out again are gone. That is the bare
+// engine's page in webview_bench: the same picture for the least work.
 #include "child_clock.h"
 #include "platform/platform.h"
 #include "webview/drive_scheme.h"
@@ -33,11 +35,11 @@ namespace {
 
 using lumivane::webview::FolderWindow;
 
-// The document without its scripts and handlers, and each object as a box of its size that
-// holds what its stand-in made (a plain engine shows an object without a plug-in as nothing).
+// The document with its scripts but without its handlers (what they did, the document holds),
+// and each object as a box of its size that holds what its stand-in made (a plain engine shows
+// an object without a plug-in as nothing).
 constexpr const char* kDocument = R"js((() => {
     const root = document.documentElement.cloneNode(true);
-    root.querySelectorAll("script").forEach((script) => script.remove());
     for (const element of [root, ...root.querySelectorAll("*")]) {
         for (const attribute of [...element.attributes]) {
             if (/^on/i.test(attribute.name)) element.removeAttribute(attribute.name);
