@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QUrl>
 #include <QWebEngineView>
-
 #include <cstdlib>
 
 int main(int argc, char** argv) {

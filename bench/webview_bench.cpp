@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
                 runs, manyMs, fewMs, bareMs);
     lumivane::bench::printFigure("viewer start: folder of 10,000 files vs 10 files", manyMs, fewMs,
                                  "ms", 1.1);
-    lumivane::bench::printFigure("viewer start: 10 files vs bare QWebEngineView, same page", fewMs, bareMs,
-                                 "ms", 1.1);
+    lumivane::bench::printFigure("viewer start: 10 files vs bare QWebEngineView, same page", fewMs,
+                                 bareMs, "ms", 1.1);
     return 0;
 }

@@ -26,7 +26,6 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <QWebEnginePage>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,11 +86,13 @@ QString withFileAddresses(QString html, const QString& snapshot) {
             QIcon::fromTheme(url.path().mid(1))
                 .pixmap(size > 0 ? size : 16, size > 0 ? size : 16)
                 .save(file, "PNG");
-        } else if (const auto path = lumivane::webview::windowsPathOfDriveUrl(found.toStdString())) {
+        } else if (const auto path =
+                       lumivane::webview::windowsPathOfDriveUrl(found.toStdString())) {
             if (const auto host = platform->hostPath(*path))
                 file = QString::fromStdString(*host);
         }
-        html.replace(found, file.isEmpty() ? QStringLiteral("missing:") : QUrl::fromLocalFile(file).toString());
+        html.replace(found, file.isEmpty() ? QStringLiteral("missing:")
+                                           : QUrl::fromLocalFile(file).toString());
     }
     return html;
 }
@@ -126,16 +127,16 @@ int main(int argc, char** argv) {
         args.erase(args.begin() + 1, args.begin() + 3);
     }
     bool done = false;
-    return lumivane::webview::viewerMain(
-        static_cast<int>(args.size()) - 1, args.data(), [&snapshot, &done](FolderWindow& window) {
-            if (done)
-                return;
-            done = true;
-            if (!snapshot.isEmpty()) {
-                writeSnapshot(window, snapshot);
-                return;
-            }
-            lumivane::bench::reportMoment("laidout");
-            QCoreApplication::exit(0);
-        });
+    return lumivane::webview::viewerMain(static_cast<int>(args.size()) - 1, args.data(),
+                                         [&snapshot, &done](FolderWindow& window) {
+                                             if (done)
+                                                 return;
+                                             done = true;
+                                             if (!snapshot.isEmpty()) {
+                                                 writeSnapshot(window, snapshot);
+                                                 return;
+                                             }
+                                             lumivane::bench::reportMoment("laidout");
+                                             QCoreApplication::exit(0);
+                                         });
 }

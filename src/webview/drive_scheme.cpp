@@ -70,9 +70,12 @@ QUrl DriveSchemeHandler::pageUrl() {
     return QUrl(QString::fromLatin1(kScheme) + QStringLiteral("://view/folder.htt"));
 }
 
-QString DriveSchemeHandler::iconUrl(const QString& name) {
+QString DriveSchemeHandler::iconUrl(const QStringList& names) {
+    QStringList encoded;
+    for (const QString& name : names)
+        encoded.append(QString::fromLatin1(QUrl::toPercentEncoding(name)));
     return QString::fromLatin1(kScheme) + QStringLiteral("://icon/") +
-           QString::fromLatin1(QUrl::toPercentEncoding(name));
+           encoded.join(QLatin1Char(','));
 }
 
 void DriveSchemeHandler::useDesktopIcons() {
@@ -127,17 +130,26 @@ void DriveSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     job->reply(type.name().toLatin1(), file);
 }
 
-QByteArray DriveSchemeHandler::iconPng(const QString& name, int size) {
-    const QString key = name + QLatin1Char('@') + QString::number(size);
+QByteArray DriveSchemeHandler::iconPng(const QString& names, int size) {
+    const QString key = names + QLatin1Char('@') + QString::number(size);
     if (const auto found = icons_.constFind(key); found != icons_.constEnd())
         return *found;
-    QIcon icon = QIcon::fromTheme(name);
-    if (icon.isNull()) {
-        const bool folder =
-            name.startsWith(QLatin1String("folder")) || name.startsWith(QLatin1String("user-"));
+    QStringList candidates = names.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QString first = candidates.value(0);
+    const bool folder =
+        first.startsWith(QLatin1String("folder")) || first.startsWith(QLatin1String("user-"));
+    if (!folder)
+        candidates.append(QStringLiteral("text-x-generic"));
+    QIcon icon;
+    for (const QString& name : candidates) {
+        if (QIcon::hasThemeIcon(name)) {
+            icon = QIcon::fromTheme(name);
+            break;
+        }
+    }
+    if (icon.isNull())
         icon =
             QApplication::style()->standardIcon(folder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
-    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

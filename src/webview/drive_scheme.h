@@ -14,8 +14,9 @@ namespace lumivane::webview {
 /// `lumivane://view/folder.htt` is the page made ready for the folder shown,
 /// `lumivane://c/...` and `lumivane://z/...` are files on the drives (mapped by the
 /// platform, so nothing outside the drives is reached; only regular files, streamed), and
-/// `lumivane://icon/NAME?size=N` is an icon of the desktop's theme. Only GET is answered;
-/// nothing is ever written. The page is served as UTF-8.
+/// `lumivane://icon/NAME,NAME...?size=N` is the first of these icons that the desktop's theme
+/// has (a file that is nothing the theme knows has the theme's plain file icon). Only GET is
+/// answered; nothing is ever written. The page is served as UTF-8.
 class DriveSchemeHandler : public QWebEngineUrlSchemeHandler {
     Q_OBJECT
 public:
@@ -27,15 +28,16 @@ public:
     static void registerScheme();
     /// The address of the page.
     static QUrl pageUrl();
-    /// The address of an icon of the theme, by its name ("folder", "image-jpeg").
-    static QString iconUrl(const QString& name);
+    /// The address of an icon of the theme: the first of these names that the theme has
+    /// ("image-jpeg", "image-x-generic").
+    static QString iconUrl(const QStringList& names);
     /// The desktop's icon theme, or Adwaita where no desktop names one (offscreen, bare X).
     static void useDesktopIcons();
 
     void requestStarted(QWebEngineUrlRequestJob* job) override;
 
 private:
-    QByteArray iconPng(const QString& name, int size);
+    QByteArray iconPng(const QString& names, int size);
 
     platform::Platform& platform_;
     PageSource page_;

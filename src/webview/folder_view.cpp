@@ -70,17 +70,17 @@ QString jsLiteral(const std::string& text) {
     return fromUtf8(jsString(text));
 }
 
-/// The theme's icon for an entry, by the type its name says, the way file managers pick it.
-QString iconName(const FolderEntry& entry) {
+/// The names of the theme's icons for an entry, by the type its name says, the way file
+/// managers pick it: the type's own icon, else its generic one. Which of them the theme has,
+/// the scheme finds out when the page asks for the icon: reading the theme takes the window's
+/// thread milliseconds that the page's start would wait for. The type is looked up on any
+/// thread.
+QStringList iconNames(const FolderEntry& entry) {
     if (entry.isFolder)
-        return QStringLiteral("folder");
+        return {QStringLiteral("folder")};
     const QMimeType type =
         QMimeDatabase().mimeTypeForFile(fromUtf8(entry.name), QMimeDatabase::MatchExtension);
-    if (QIcon::hasThemeIcon(type.iconName()))
-        return type.iconName();
-    if (QIcon::hasThemeIcon(type.genericIconName()))
-        return type.genericIconName();
-    return QStringLiteral("text-x-generic");
+    return {type.iconName(), type.genericIconName()};
 }
 
 } // namespace
@@ -258,6 +258,7 @@ void FolderView::reloadPage() {
 void FolderView::present(Prepared prepared, const std::vector<std::string>& selectNames) {
     listing_ = std::move(prepared.listing);
     entries_ = std::move(prepared.entries);
+    icons_ = std::move(prepared.icons);
     selection_ = indicesOf(selectNames);
     loadPage();
 }
@@ -298,14 +299,10 @@ FolderView::Prepared FolderView::prepare() const {
     Prepared prepared;
     prepared.listing = listFolder(platform_, rawFolder(), showHidden_);
     prepared.entries = pageEntries(prepared.listing);
+    for (const std::size_t example : prepared.entries.exampleOfKind)
+        prepared.icons.append(
+            DriveSchemeHandler::iconUrl(iconNames(prepared.listing.entries[example])));
     return prepared;
-}
-
-QJsonArray FolderView::kindIcons() const {
-    QJsonArray icons;
-    for (const std::size_t example : entries_.exampleOfKind)
-        icons.append(DriveSchemeHandler::iconUrl(iconName(listing_.entries[example])));
-    return icons;
 }
 
 void FolderView::loadPage() {
@@ -345,9 +342,9 @@ QString FolderView::pageScript() const {
     QJsonObject folder;
     const QString home = fromRaw(platform_.windowsPath(QDir::homePath().toStdString()));
     folder.insert(QStringLiteral("icon"),
-                  DriveSchemeHandler::iconUrl(folder_.compare(home, Qt::CaseInsensitive) == 0
-                                                  ? QStringLiteral("user-home")
-                                                  : QStringLiteral("folder")));
+                  DriveSchemeHandler::iconUrl({folder_.compare(home, Qt::CaseInsensitive) == 0
+                                                   ? QStringLiteral("user-home")
+                                                   : QStringLiteral("folder")}));
     config.insert(QStringLiteral("folder"), folder);
 
     QJsonArray columns;
@@ -355,7 +352,7 @@ QString FolderView::pageScript() const {
         columns.append(fromUtf8(columnTitle(column)));
     config.insert(QStringLiteral("columns"), columns);
 
-    config.insert(QStringLiteral("icons"), kindIcons());
+    config.insert(QStringLiteral("icons"), icons_);
     if (!listing_.ok())
         config.insert(QStringLiteral("listProblem"),
                       fromUtf8(listing_.error) + QStringLiteral(": ") + shownText(folder_));
@@ -419,11 +416,12 @@ void FolderView::refreshEntries() {
     const std::vector<std::string> kept = namesOf(selection_);
     listing_ = std::move(fresh.listing);
     entries_ = std::move(fresh.entries);
+    icons_ = std::move(fresh.icons);
     selection_ = indicesOf(kept);
     std::string update = "{\"entries\":";
     update += entries_.script;
     update += ",\"icons\":";
-    update += QJsonDocument(kindIcons()).toJson(QJsonDocument::Compact).toStdString();
+    update += QJsonDocument(icons_).toJson(QJsonDocument::Compact).toStdString();
     update += ",\"selected\":[";
     for (int index : selection_) {
         if (update.back() != '[')

@@ -99,6 +99,7 @@ private:
     struct Prepared {
         FolderListing listing;
         PageEntries entries;
+        QJsonArray icons; ///< the addresses of the kinds' icons, in the order of their kinds
     };
     Prepared prepare() const;
     /// The engine, the page and its bridge, made when the first folder is shown.
@@ -109,8 +110,6 @@ private:
     void loadPage();
     QString pageScript() const;
     QString bridgeScript() const;
-    /// The icons of the kinds of the entries, in the order of their kinds.
-    QJsonArray kindIcons() const;
     /// Opens a Windows path that the user opened: a folder in the view, a file with the
     /// desktop's program. False, with a notice, when it is not there.
     bool openPath(const std::string& windowsPath);
@@ -127,6 +126,7 @@ private:
     QString folder_;
     FolderListing listing_;
     PageEntries entries_;
+    QJsonArray icons_;
     QList<int> selection_;
     QString templateProblem_;
     std::optional<int> second_;

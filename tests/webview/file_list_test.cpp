@@ -129,6 +129,38 @@ TEST_F(FileList, TheWindowsKeysWorkWhileThePageHasTheFocus) {
     EXPECT_EQ(view().folder().toStdString(), folder + "\\Sub");
 }
 
+TEST_F(FileList, EveryRowAndTheFolderShowAnIconOfTheirKind) {
+    // A folder, a picture, a text, a type no theme has an icon for, a name without a type.
+    const std::string mixed =
+        userFolder("Mixed", {"photo.jpg", "notes.txt", "data.zzqq", "README"});
+    std::filesystem::create_directory(system.outside() / "Mixed" / "Sub");
+    ASSERT_TRUE(open(mixed));
+    const QString icons = QStringLiteral("[...document.querySelectorAll('.lumivane-row img')]");
+    ASSERT_EQ(js(icons + ".length").toInt(), 5);
+    EXPECT_TRUE(waitUntil([&] { return js(icons + ".every(i => i.complete)").toBool(); }));
+    EXPECT_EQ(
+        js(icons + ".filter(i => i.naturalWidth == 16 && i.naturalHeight == 16).length").toInt(),
+        5);
+    // Each kind has an icon of its own: the folder's, the picture's and the text's differ as
+    // drawn (entries: Sub, data.zzqq, notes.txt, photo.jpg, README).
+    const QImage shot = lumivane::webview::settledShot(window());
+    const QPoint origin = view().mapTo(&window(), QPoint(0, 0));
+    const auto drawn = [&](int entry) {
+        const QVariantMap rect =
+            js(icons + QStringLiteral("[%1].getBoundingClientRect().toJSON()").arg(entry)).toMap();
+        return shot.copy(
+            QRect(origin + QPoint(rect["x"].toInt(), rect["y"].toInt()), QSize(16, 16)));
+    };
+    const QImage folderRow = drawn(0), textRow = drawn(2), pictureRow = drawn(3);
+    EXPECT_NE(folderRow, textRow);
+    EXPECT_NE(folderRow, pictureRow);
+    EXPECT_NE(textRow, pictureRow);
+    const QString folderIcon = QStringLiteral("document.querySelector('#Panel object img')");
+    EXPECT_TRUE(waitUntil([&] { return js(folderIcon + ".complete").toBool(); }));
+    EXPECT_EQ(js(folderIcon + ".naturalWidth").toInt(), 32);
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(FileList, TenThousandFilesDrawOnlyTheRowsThatShow) {
     const std::filesystem::path many = system.outside() / "Many";
     std::filesystem::create_directory(many);

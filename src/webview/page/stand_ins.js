@@ -60,6 +60,10 @@ Object.defineProperty(HTMLObjectElement.prototype, "Folder", {
     },
 });
 
+// The rows' icons are asked for as the page begins, not when the first rows are drawn: the
+// viewer looks them up in the icon theme while the page is still being read.
+const iconsAhead = config.icons.map((address) => Object.assign(new Image(), { src: address }));
+
 // The folder's entries as the viewer hands them: the names, each detail column as its
 // distinct texts with every entry's index into them, the sizes in bytes, the folders marked
 // "1", and each entry's kind, whose icon `icons` holds.
@@ -128,11 +132,12 @@ function makeFileList(element) {
         return { row, icon, text, cells, index: -1 };
     }
 
-    function render() {
+    // Shows the rows between `top` and `top + height` of the list's body.
+    function renderRows(top, height) {
         spacer.style.height = entries.count * rowHeight + "px";
-        const first = Math.max(0, Math.floor(body.scrollTop / rowHeight));
+        const first = Math.max(0, Math.floor(top / rowHeight));
         const count = Math.max(0, Math.min(entries.count - first,
-            Math.ceil((body.clientHeight || 0) / rowHeight) + 1));
+            Math.ceil(height / rowHeight) + 1));
         while (rows.length < count) {
             rows.push(makeRow());
         }
@@ -160,6 +165,9 @@ function makeFileList(element) {
             slot.row.classList.toggle("lumivane-selected", selected.has(index));
             slot.row.classList.toggle("lumivane-focus", index === focus);
         });
+    }
+    function render() {
+        renderRows(body.scrollTop, body.clientHeight || 0);
     }
     body.addEventListener("scroll", render);
     new ResizeObserver(render).observe(body);
@@ -418,7 +426,10 @@ function makeFileList(element) {
             changed(before);
         },
     };
-    render();
+    // The first rows before the page is laid out, as if the list were as tall as the window:
+    // asking the list's height now would lay the whole page out before the page's own script
+    // has run, and again after. The list's size, once known, draws them again.
+    renderRows(0, innerHeight);
     return standIn;
 }
 
