@@ -83,6 +83,19 @@ QStringList iconNames(const FolderEntry& entry) {
     return {type.iconName(), type.genericIconName()};
 }
 
+/// The addresses of the icons of the kinds of the entries the page data holds, in the order
+/// of their kinds.
+QJsonArray kindIcons(const FolderListing& listing, const PageEntries& entries) {
+    QJsonArray icons;
+    for (const std::size_t example : entries.exampleOfKind)
+        icons.append(DriveSchemeHandler::iconUrl(iconNames(listing.entries[example])));
+    return icons;
+}
+
+/// How many entries a page is given first: more rows than the tallest window shows (8192
+/// pixels, 18 a row). A bigger folder's page gets the rest once it is drawn.
+constexpr std::size_t kFirstEntries = 1000;
+
 } // namespace
 
 /// What the page may ask of the viewer, and nothing else. Only the bridge reaches it: the
@@ -115,7 +128,7 @@ public Q_SLOTS:
     }
     void pageReady(const QString& key) {
         if (view_.isPageKey(key))
-            Q_EMIT view_.laidOut();
+            view_.pageLaidOut();
     }
     void openEntry(const QString& key, int index) {
         if (view_.isPageKey(key))
@@ -241,18 +254,19 @@ void FolderView::showFolder(const QString& windowsPath, const QStringList& selec
     for (const QString& name : selectNames)
         names.push_back(toRaw(name));
     if (page_) {
-        present(prepare(), names);
+        present(prepare(kFirstEntries), names);
         return;
     }
     // The engine takes the window's thread a while to start: the folder is read meanwhile.
-    std::future<Prepared> reading = std::async(std::launch::async, [this] { return prepare(); });
+    std::future<Prepared> reading =
+        std::async(std::launch::async, [this] { return prepare(kFirstEntries); });
     makePage();
     present(reading.get(), names);
 }
 
 void FolderView::reloadPage() {
     if (page_)
-        present(prepare(), namesOf(selection_));
+        present(prepare(kFirstEntries), namesOf(selection_));
 }
 
 void FolderView::present(Prepared prepared, const std::vector<std::string>& selectNames) {
@@ -260,6 +274,12 @@ void FolderView::present(Prepared prepared, const std::vector<std::string>& sele
     entries_ = std::move(prepared.entries);
     icons_ = std::move(prepared.icons);
     selection_ = indicesOf(selectNames);
+    if (!selection_.isEmpty() &&
+        static_cast<std::size_t>(std::ranges::max(selection_)) >= entries_.entries) {
+        // A selected entry past the first rows: its details show at once, so the page gets all.
+        entries_ = pageEntries(listing_);
+        icons_ = kindIcons(listing_, entries_);
+    }
     loadPage();
 }
 
@@ -295,14 +315,22 @@ QList<int> FolderView::indicesOf(const std::vector<std::string>& names) const {
     return indices;
 }
 
-FolderView::Prepared FolderView::prepare() const {
+FolderView::Prepared FolderView::prepare(std::size_t first) const {
     Prepared prepared;
     prepared.listing = listFolder(platform_, rawFolder(), showHidden_);
-    prepared.entries = pageEntries(prepared.listing);
-    for (const std::size_t example : prepared.entries.exampleOfKind)
-        prepared.icons.append(
-            DriveSchemeHandler::iconUrl(iconNames(prepared.listing.entries[example])));
+    prepared.entries = pageEntries(prepared.listing, first);
+    prepared.icons = kindIcons(prepared.listing, prepared.entries);
     return prepared;
+}
+
+void FolderView::pageLaidOut() {
+    const QString page = key_;
+    Q_EMIT laidOut();
+    if (key_ == page && entries_.entries < listing_.entries.size()) {
+        entries_ = pageEntries(listing_);
+        icons_ = kindIcons(listing_, entries_);
+        sendEntries();
+    }
 }
 
 void FolderView::loadPage() {
@@ -418,6 +446,11 @@ void FolderView::refreshEntries() {
     entries_ = std::move(fresh.entries);
     icons_ = std::move(fresh.icons);
     selection_ = indicesOf(kept);
+    sendEntries();
+    Q_EMIT selectionChanged();
+}
+
+void FolderView::sendEntries() {
     std::string update = "{\"entries\":";
     update += entries_.script;
     update += ",\"icons\":";
@@ -433,7 +466,6 @@ void FolderView::refreshEntries() {
                                         "'lumivane:entries', {detail: %1}));")
                              .arg(jsLiteral(update)),
                          QWebEngineScript::ApplicationWorld);
-    Q_EMIT selectionChanged();
 }
 
 void FolderView::refreshColours() {

@@ -66,6 +66,8 @@ public:
     void pageSelectionChanged(const QList<int>& indices);
     void pageInvokeVerb(int index, const QString& verb);
     void pagePictureFailed(const QString& address);
+    /// The page has drawn itself: a big folder's page is then given the rest of its entries.
+    void pageLaidOut();
     /// The user opened an entry of the list, the selected ones, or a link of the page.
     void userOpenedEntry(int index);
     void userOpenedSelection();
@@ -101,7 +103,11 @@ private:
         PageEntries entries;
         QJsonArray icons; ///< the addresses of the kinds' icons, in the order of their kinds
     };
-    Prepared prepare() const;
+    /// The folder's listing and the page data of its first `first` entries.
+    Prepared prepare(std::size_t first = static_cast<std::size_t>(-1)) const;
+    /// Hands the page the entries, their icons and the selection, for the list to show in
+    /// place.
+    void sendEntries();
     /// The engine, the page and its bridge, made when the first folder is shown.
     void makePage();
     QByteArray pageBytes();

@@ -2,7 +2,9 @@
 
 #include "webview/page_text.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <unordered_map>
 
 namespace lumivane::webview {
@@ -47,9 +49,11 @@ private:
 
 } // namespace
 
-PageEntries pageEntries(const FolderListing& listing) {
-    const std::vector<FolderEntry>& entries = listing.entries;
+PageEntries pageEntries(const FolderListing& listing, std::size_t first) {
+    const std::vector<FolderEntry>& all = listing.entries;
+    const std::span<const FolderEntry> entries(all.data(), std::min(first, all.size()));
     PageEntries page;
+    page.entries = entries.size();
     std::array<SharedTexts, kDetailColumns.size()> details;
     std::unordered_map<std::string, std::size_t> kindIndex;
     std::vector<std::size_t> kindOf;
@@ -79,7 +83,9 @@ PageEntries pageEntries(const FolderListing& listing) {
     }
     std::string& out = page.script;
     out.reserve(names.size() + bytes.size() + 8 * entries.size() + 256);
-    out += "{\"names\":[";
+    out += "{\"count\":";
+    out += std::to_string(all.size());
+    out += ",\"names\":[";
     out += names;
     out += "],\"details\":[";
     for (std::size_t c = 0; c < details.size(); ++c) {

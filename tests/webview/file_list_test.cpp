@@ -180,6 +180,62 @@ TEST_F(FileList, TenThousandFilesDrawOnlyTheRowsThatShow) {
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(FileList, ABigFolderIsWholeInThePageFromItsFirstRowsToItsLast) {
+    // More entries than the page is given before it is first drawn.
+    const std::filesystem::path big = system.outside() / "Big";
+    std::filesystem::create_directory(big);
+    for (int i = 0; i < 3000; ++i)
+        EmulatedRoot::write(big / ("b" + std::to_string(10000 + i) + ".txt"), "x");
+    const QString body = QStringLiteral("document.querySelector('.lumivane-body')");
+    const QString lastShown =
+        QStringLiteral("[...document.querySelectorAll('.lumivane-row')].filter(r => "
+                       "r.style.display != 'none').map(r => r.innerText).pop() || ''");
+
+    // As it is first drawn: the first rows with their details, the whole length to scroll.
+    QString firstRows;
+    int height = 0;
+    const QMetaObject::Connection watching =
+        QObject::connect(&view(), &lumivane::webview::FolderView::laidOut, &view(), [&] {
+            view().page()->runJavaScript(
+                QStringLiteral("[%1, %2.scrollHeight]").arg(lastShown, body),
+                [&](const QVariant& value) {
+                    firstRows = value.toList().value(0).toString();
+                    height = value.toList().value(1).toInt();
+                });
+        });
+    ASSERT_TRUE(open(writer.windowsPath(big.string())));
+    ASSERT_TRUE(waitUntil([&] { return height > 0; }));
+    EXPECT_EQ(height, 3000 * 18);
+    EXPECT_TRUE(firstRows.startsWith(QStringLiteral("b100")) && firstRows.contains("1 KB"))
+        << firstRows.toStdString();
+
+    // The last entry, scrolled to, with its details; and chosen with the keys.
+    js(body + ".scrollTop = 1e9");
+    EXPECT_TRUE(waitUntil([&] {
+        const QString row = js(lastShown).toString();
+        return row.startsWith(QStringLiteral("b12999.txt")) && row.contains("1 KB");
+    })) << js(lastShown).toString().toStdString();
+    key(Qt::Key_End);
+    EXPECT_TRUE(selected({"b12999.txt"}));
+    EXPECT_TRUE(waitUntil([&] {
+        return js("document.all.Info.innerHTML").toString().contains(QStringLiteral("b12999.txt"));
+    }));
+    QObject::disconnect(watching);
+
+    // A selected entry far down shows its details as the page is first drawn.
+    QString info;
+    QObject::connect(&view(), &lumivane::webview::FolderView::laidOut, &view(), [&] {
+        view().page()->runJavaScript(QStringLiteral("document.all.Info.innerHTML"),
+                                     [&](const QVariant& value) { info = value.toString(); });
+    });
+    ASSERT_TRUE(open(writer.windowsPath(big.string()), {"b12500.txt"}));
+    ASSERT_TRUE(waitUntil([&] { return !info.isEmpty(); }));
+    EXPECT_TRUE(info.contains(QStringLiteral("<b>b12500.txt</b>")) &&
+                info.contains(QStringLiteral("サイズ :1&nbsp;バイト")))
+        << info.toStdString();
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(FileList, AFileThatVanishesLeavesTheListAndTheSelection) {
     ASSERT_TRUE(open(folder, {"f3.txt"}));
     std::filesystem::remove(system.outside() / "Docs" / "f3.txt");

@@ -64,16 +64,23 @@ Object.defineProperty(HTMLObjectElement.prototype, "Folder", {
 // viewer looks them up in the icon theme while the page is still being read.
 const iconsAhead = config.icons.map((address) => Object.assign(new Image(), { src: address }));
 
-// The folder's entries as the viewer hands them: the names, each detail column as its
-// distinct texts with every entry's index into them, the sizes in bytes, the folders marked
-// "1", and each entry's kind, whose icon `icons` holds.
+// The folder's entries as the viewer hands them: their count, the names, each detail column
+// as its distinct texts with every entry's index into them, the sizes in bytes, the folders
+// marked "1", and each entry's kind, whose icon `icons` holds. A big folder comes first with
+// the entries its first rows show (`known` of `count`), and whole right after its page is
+// drawn; an entry not yet known is blank.
 function entriesOf(data, icons) {
     const detail = (column, index) => data.details[column].texts[data.details[column].of[index]];
+    const known = data.names.length;
     return {
-        count: data.names.length,
+        count: Math.max(known, data.count || 0),
+        known,
         names: data.names,
         // [name, size, type, date, attributes, info tip, bytes, 1 for a folder, icon]
         row(index) {
+            if (index >= known) {
+                return ["", "", "", "", "", "", 0, 0, ""];
+            }
             return [data.names[index], detail(0, index), detail(1, index), detail(2, index),
                 detail(3, index), detail(4, index), data.bytes[index],
                 data.folders.charCodeAt(index) === 49 ? 1 : 0, icons[data.kinds[index]]];
@@ -155,7 +162,11 @@ function makeFileList(element) {
             if (slot.index !== index) {
                 slot.index = index;
                 slot.row.dataset.entry = index; // how the bridge knows the row the user opens
-                slot.icon.src = entry[8];
+                if (entry[8]) {
+                    slot.icon.src = entry[8];
+                } else {
+                    slot.icon.removeAttribute("src");
+                }
                 slot.text.textContent = shown(entry[0]);
                 slot.row.title = shown(entry[0]);
                 [entry[1], entry[2], entry[3], entry[4]].forEach((value, c) => {
@@ -334,8 +345,17 @@ function makeFileList(element) {
         }
         const before = sorted().map((index) => entries.row(index));
         const fresh = entriesOf(update.entries, update.icons);
-        const placeOf = (index) =>
-            index >= 0 && index < entries.count ? fresh.names.indexOf(entries.names[index]) : -1;
+        // An entry keeps its place by its name; one that was not known yet (the rest of a big
+        // folder arriving) by its number.
+        const placeOf = (index) => {
+            if (index < 0 || index >= entries.count) {
+                return -1;
+            }
+            if (index >= entries.known) {
+                return index < fresh.count ? index : -1;
+            }
+            return fresh.names.indexOf(entries.names[index]);
+        };
         focus = placeOf(focus);
         anchor = placeOf(anchor);
         entries = fresh;

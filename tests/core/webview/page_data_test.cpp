@@ -73,6 +73,23 @@ TEST(PageEntries, NamesReachTheScriptAsTheyAre) {
     EXPECT_EQ(page.script.find("</script"), std::string::npos);
 }
 
+TEST(PageEntries, TheFirstEntriesAloneKnowTheWholeCount) {
+    FolderListing listing;
+    for (int i = 0; i < 10; ++i)
+        listing.entries.push_back(file("f" + std::to_string(i) + (i < 5 ? ".txt" : ".jpg"), 1, 0));
+    const PageEntries first = pageEntries(listing, 5);
+    EXPECT_EQ(first.entries, 5u);
+    EXPECT_NE(first.script.find("\"count\":10,"), std::string::npos);
+    EXPECT_NE(first.script.find("\"f4.txt\""), std::string::npos);
+    EXPECT_EQ(first.script.find("\"f5.jpg\""), std::string::npos);
+    EXPECT_EQ(first.kinds, std::vector<std::string>{"txt"}); // the pictures come later
+
+    const PageEntries all = pageEntries(listing, 50);
+    EXPECT_EQ(all.entries, 10u);
+    EXPECT_EQ(all.script, pageEntries(listing).script);
+    EXPECT_EQ(all.kinds, (std::vector<std::string>{"txt", "jpg"}));
+}
+
 TEST(PageEntries, AnEmptyFolderIsAnEmptyList) {
     const PageEntries page = pageEntries(FolderListing{});
     EXPECT_NE(page.script.find("\"names\":[]"), std::string::npos);
