@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QMimeDatabase>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTimer>
 #include <QWebChannel>
 #include <QWebEnginePage>
@@ -92,9 +93,8 @@ QJsonArray kindIcons(const FolderListing& listing, const PageEntries& entries) {
     return icons;
 }
 
-/// How many entries a page is given first: more rows than the tallest window shows (8192
-/// pixels, 18 a row). A bigger folder's page gets the rest once it is drawn.
-constexpr std::size_t kFirstEntries = 1000;
+/// The height of a row of the page's file list, in pixels.
+constexpr int kRowHeight = 18;
 
 } // namespace
 
@@ -254,19 +254,19 @@ void FolderView::showFolder(const QString& windowsPath, const QStringList& selec
     for (const QString& name : selectNames)
         names.push_back(toRaw(name));
     if (page_) {
-        present(prepare(kFirstEntries), names);
+        present(prepare(firstEntries()), names);
         return;
     }
     // The engine takes the window's thread a while to start: the folder is read meanwhile.
     std::future<Prepared> reading =
-        std::async(std::launch::async, [this] { return prepare(kFirstEntries); });
+        std::async(std::launch::async, [this, first = firstEntries()] { return prepare(first); });
     makePage();
     present(reading.get(), names);
 }
 
 void FolderView::reloadPage() {
     if (page_)
-        present(prepare(kFirstEntries), namesOf(selection_));
+        present(prepare(firstEntries()), namesOf(selection_));
 }
 
 void FolderView::present(Prepared prepared, const std::vector<std::string>& selectNames) {
@@ -321,6 +321,14 @@ FolderView::Prepared FolderView::prepare(std::size_t first) const {
     prepared.entries = pageEntries(prepared.listing, first);
     prepared.icons = kindIcons(prepared.listing, prepared.entries);
     return prepared;
+}
+
+std::size_t FolderView::firstEntries() const {
+    const QWidget* top = window();
+    int height = top->height();
+    if (const QScreen* screen = top->screen())
+        height = std::max(height, screen->availableGeometry().height());
+    return static_cast<std::size_t>(height / kRowHeight + 2);
 }
 
 void FolderView::pageLaidOut() {

@@ -103,6 +103,10 @@ private:
         PageEntries entries;
         QJsonArray icons; ///< the addresses of the kinds' icons, in the order of their kinds
     };
+    /// How many entries a page is given before it is first drawn: as many rows as the window
+    /// could show at its size or on its screen. A bigger folder's page gets the rest once it
+    /// is drawn.
+    std::size_t firstEntries() const;
     /// The folder's listing and the page data of its first `first` entries.
     Prepared prepare(std::size_t first = static_cast<std::size_t>(-1)) const;
     /// Hands the page the entries, their icons and the selection, for the list to show in

@@ -90,7 +90,7 @@ function entriesOf(data, icons) {
 
 // The file list: the folder's entries in a details view, drawing only the rows that show.
 function makeFileList(element) {
-    const rowHeight = 18;
+    const rowHeight = 18; // as the viewer counts rows for the first entries it hands over
     let entries = entriesOf(config.entries, config.icons);
     let selected = new Set();
     let anchor = -1;
