@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,19 @@ inline bool startsWithNoCase(std::string_view text, std::string_view prefix) {
             return false;
     }
     return true;
+}
+
+/// Orders `a` and `b` byte by byte as if their ASCII letters were in lower case: negative,
+/// zero or positive, as a string comparison does.
+inline int compareNoCase(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(lowerAscii(a[i]));
+        const auto y = static_cast<unsigned char>(lowerAscii(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 } // namespace lumivane

@@ -34,22 +34,12 @@ constexpr std::uint64_t kLargestShortcut = 64 * 1024;
 
 /// Folders first, then names without regard to ASCII case, then as they are.
 void sortEntries(std::vector<FolderEntry>& entries) {
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::string key(1, entries[i].isFolder ? '0' : '1');
-        key += lowerAscii(entries[i].name);
-        keys.emplace_back(std::move(key), i);
-    }
-    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first
-                                  : entries[a.second].name < entries[b.second].name;
+    std::ranges::sort(entries, [](const FolderEntry& a, const FolderEntry& b) {
+        if (a.isFolder != b.isFolder)
+            return a.isFolder;
+        const int folded = compareNoCase(a.name, b.name);
+        return folded != 0 ? folded < 0 : a.name < b.name;
     });
-    std::vector<FolderEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(entries[key.second]));
-    entries = std::move(sorted);
 }
 
 /// The local time of a moment; false when the system cannot tell it.
