@@ -258,10 +258,13 @@ void FolderView::showFolder(const QString& windowsPath, const QStringList& selec
         return;
     }
     // The engine takes the window's thread a while to start: the folder is read meanwhile.
-    std::future<Prepared> reading =
-        std::async(std::launch::async, [this, first = firstEntries()] { return prepare(first); });
+    // Only read: the engine's start may change the environment meanwhile, which a thread must
+    // not read then (TZ for the dates, the MIME database's folders for the icons); the page
+    // data is made here, after it.
+    std::future<FolderListing> reading = std::async(
+        std::launch::async, [this] { return listFolder(platform_, rawFolder(), showHidden_); });
     makePage();
-    present(reading.get(), names);
+    present(prepared(reading.get(), firstEntries()), names);
 }
 
 void FolderView::reloadPage() {
@@ -316,11 +319,15 @@ QList<int> FolderView::indicesOf(const std::vector<std::string>& names) const {
 }
 
 FolderView::Prepared FolderView::prepare(std::size_t first) const {
-    Prepared prepared;
-    prepared.listing = listFolder(platform_, rawFolder(), showHidden_);
-    prepared.entries = pageEntries(prepared.listing, first);
-    prepared.icons = kindIcons(prepared.listing, prepared.entries);
-    return prepared;
+    return prepared(listFolder(platform_, rawFolder(), showHidden_), first);
+}
+
+FolderView::Prepared FolderView::prepared(FolderListing listing, std::size_t first) {
+    Prepared made;
+    made.entries = pageEntries(listing, first);
+    made.icons = kindIcons(listing, made.entries);
+    made.listing = std::move(listing);
+    return made;
 }
 
 std::size_t FolderView::firstEntries() const {

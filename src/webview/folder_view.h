@@ -96,8 +96,8 @@ Q_SIGNALS:
 private:
     class Page;
 
-    /// The current folder read and made into the page's data: nothing of it needs the window,
-    /// so the first folder is made on a thread of its own while the engine starts.
+    /// The current folder read and made into the page's data. The first folder is read on a
+    /// thread of its own while the engine starts.
     struct Prepared {
         FolderListing listing;
         PageEntries entries;
@@ -109,6 +109,7 @@ private:
     std::size_t firstEntries() const;
     /// The folder's listing and the page data of its first `first` entries.
     Prepared prepare(std::size_t first = static_cast<std::size_t>(-1)) const;
+    static Prepared prepared(FolderListing listing, std::size_t first);
     /// Hands the page the entries, their icons and the selection, for the list to show in
     /// place.
     void sendEntries();
