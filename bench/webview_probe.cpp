@@ -19,12 +19,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QUrl>
-#include <QUrlQuery>
 #include <QWebEnginePage>
 #include <memory>
 #include <string>
@@ -81,11 +79,11 @@ QString withFileAddresses(QString html, const QString& snapshot) {
         const QUrl url(found);
         QString file;
         if (url.host() == QLatin1String("icon")) {
-            const int size = QUrlQuery(url).queryItemValue(QStringLiteral("size")).toInt();
             file = snapshot + QStringLiteral(".icon%1.png").arg(seen.indexOf(found));
-            QIcon::fromTheme(url.path().mid(1))
-                .pixmap(size > 0 ? size : 16, size > 0 ? size : 16)
-                .save(file, "PNG");
+            QFile icon(file);
+            if (!icon.open(QIODevice::WriteOnly) ||
+                icon.write(lumivane::webview::DriveSchemeHandler::iconPng(url)) < 0)
+                file.clear();
         } else if (const auto path =
                        lumivane::webview::windowsPathOfDriveUrl(found.toStdString())) {
             if (const auto host = platform->hostPath(*path))

@@ -110,8 +110,11 @@ void DriveSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         return;
     }
     if (host == QLatin1String("icon")) {
-        const int size = QUrlQuery(url).queryItemValue(QStringLiteral("size")).toInt();
-        reply(job, "image/png", iconPng(url.path().mid(1), size > 0 ? std::min(size, 256) : 16));
+        const QString key = url.toString();
+        auto found = icons_.constFind(key);
+        if (found == icons_.constEnd())
+            found = icons_.insert(key, iconPng(url));
+        reply(job, "image/png", *found);
         return;
     }
     const std::optional<std::string> path =
@@ -130,11 +133,10 @@ void DriveSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     job->reply(type.name().toLatin1(), file);
 }
 
-QByteArray DriveSchemeHandler::iconPng(const QString& names, int size) {
-    const QString key = names + QLatin1Char('@') + QString::number(size);
-    if (const auto found = icons_.constFind(key); found != icons_.constEnd())
-        return *found;
-    QStringList candidates = names.split(QLatin1Char(','), Qt::SkipEmptyParts);
+QByteArray DriveSchemeHandler::iconPng(const QUrl& address) {
+    const int asked = QUrlQuery(address).queryItemValue(QStringLiteral("size")).toInt();
+    const int size = asked > 0 ? std::min(asked, 256) : 16;
+    QStringList candidates = address.path().mid(1).split(QLatin1Char(','), Qt::SkipEmptyParts);
     const QString first = candidates.value(0);
     const bool folder =
         first.startsWith(QLatin1String("folder")) || first.startsWith(QLatin1String("user-"));
@@ -154,7 +156,6 @@ QByteArray DriveSchemeHandler::iconPng(const QString& names, int size) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     icon.pixmap(size, size).save(&buffer, "PNG");
-    icons_.insert(key, png);
     return png;
 }
 

@@ -33,15 +33,15 @@ public:
     static QString iconUrl(const QStringList& names);
     /// The desktop's icon theme, or Adwaita where no desktop names one (offscreen, bare X).
     static void useDesktopIcons();
+    /// The PNG that an icon's address (iconUrl, with its size) is answered with.
+    static QByteArray iconPng(const QUrl& address);
 
     void requestStarted(QWebEngineUrlRequestJob* job) override;
 
 private:
-    QByteArray iconPng(const QString& names, int size);
-
     platform::Platform& platform_;
     PageSource page_;
-    QHash<QString, QByteArray> icons_;
+    QHash<QString, QByteArray> icons_; ///< by address
 };
 
 } // namespace lumivane::webview

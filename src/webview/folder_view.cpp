@@ -280,8 +280,7 @@ void FolderView::present(Prepared prepared, const std::vector<std::string>& sele
     if (!selection_.isEmpty() &&
         static_cast<std::size_t>(std::ranges::max(selection_)) >= entries_.entries) {
         // A selected entry past the first rows: its details show at once, so the page gets all.
-        entries_ = pageEntries(listing_);
-        icons_ = kindIcons(listing_, entries_);
+        takeAllEntries();
     }
     loadPage();
 }
@@ -342,10 +341,14 @@ void FolderView::pageLaidOut() {
     const QString page = key_;
     Q_EMIT laidOut();
     if (key_ == page && entries_.entries < listing_.entries.size()) {
-        entries_ = pageEntries(listing_);
-        icons_ = kindIcons(listing_, entries_);
+        takeAllEntries();
         sendEntries();
     }
+}
+
+void FolderView::takeAllEntries() {
+    entries_ = pageEntries(listing_);
+    icons_ = kindIcons(listing_, entries_);
 }
 
 void FolderView::loadPage() {

@@ -110,6 +110,8 @@ private:
     /// The folder's listing and the page data of its first `first` entries.
     Prepared prepare(std::size_t first = static_cast<std::size_t>(-1)) const;
     static Prepared prepared(FolderListing listing, std::size_t first);
+    /// The page data of all the entries of the current listing.
+    void takeAllEntries();
     /// Hands the page the entries, their icons and the selection, for the list to show in
     /// place.
     void sendEntries();

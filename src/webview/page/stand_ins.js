@@ -73,7 +73,7 @@ function entriesOf(data, icons) {
     const detail = (column, index) => data.details[column].texts[data.details[column].of[index]];
     const known = data.names.length;
     return {
-        count: Math.max(known, data.count || 0),
+        count: data.count,
         known,
         names: data.names,
         // [name, size, type, date, attributes, info tip, bytes, 1 for a folder, icon]
