@@ -123,7 +123,9 @@ function pageAddress(address) {
         const named = address.slice(5).replace(/^[\\/]{0,3}/, "")
             .replace(/^([A-Za-z])\|/, "$1:"); // the old form "file:///C|/x"
         path = percentDecoded(bytesOf(named));
-    } else if (address.length > 2) { // "C:" alone may begin an address of scheme c
+    } else if (/^[A-Za-z]:[\\/]/.test(address)) {
+        // Only a drive's path is turned into bytes ("C:" alone may begin an address of scheme
+        // c): the rows' icons and every other address pass at once.
         path = bytesOf(address);
     }
     return (path && driveUrlOf(path)) || address;
