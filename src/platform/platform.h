@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ struct FolderItem {
     std::int64_t modified = 0; ///< seconds since 1970-01-01 UTC
     bool readOnly = false;     ///< the read-only attribute (elsewhere: the owner may not write)
     bool hidden = false;       ///< the hidden attribute (elsewhere: the name begins with a dot)
+    /// False while the size, the time and the read-only attribute are still to be read (see
+    /// Platform::listFolderNames).
+    bool detailed = true;
 
     friend bool operator==(const FolderItem&, const FolderItem&) = default;
 };
@@ -69,6 +73,20 @@ public:
     /// The entries of a folder, without "." and "..", in no particular order; a failure says
     /// why the folder cannot be read. An entry that vanishes while it is read is left out.
     virtual Status listFolder(std::string_view path, std::vector<FolderItem>& items) = 0;
+    /// The entries as listFolder gives them, except that where each entry's size, time and
+    /// attributes take a call of their own, an entry comes with its name, whether it is a
+    /// folder and whether it is hidden only, not yet `detailed`: readDetails reads the rest
+    /// of the entries that are wanted. A big folder's first entries are shown that much
+    /// sooner.
+    virtual Status listFolderNames(std::string_view path, std::vector<FolderItem>& items) {
+        return listFolder(path, items);
+    }
+    /// Reads the details of these entries of the folder at `path` that are not yet
+    /// `detailed`. An entry that is gone meanwhile keeps none (size and time 0).
+    virtual void readDetails(std::string_view /*path*/, std::span<FolderItem* const> items) {
+        for (FolderItem* item : items)
+            item->detailed = true;
+    }
 
     /// The folder that holds the running program, as a Windows path without trailing
     /// separator (unless it is a drive's root, as on Windows).

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace lumivane::webview {
@@ -101,31 +102,54 @@ std::string fileExtension(std::string_view name) {
 }
 
 FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
-                         bool withHidden) {
+                         bool withHidden, std::size_t detailed) {
     FolderListing listing;
     std::vector<platform::FolderItem> items;
-    if (const Status status = platform.listFolder(windowsPath, items); !status) {
+    const bool whole = detailed == static_cast<std::size_t>(-1);
+    if (const Status status = whole ? platform.listFolder(windowsPath, items)
+                                    : platform.listFolderNames(windowsPath, items);
+        !status) {
         listing.error = status.message;
         return listing;
     }
-    std::string folder(windowsPath);
-    if (!folder.empty() && folder.back() != '\\')
-        folder += '\\';
     listing.entries.reserve(items.size());
     for (platform::FolderItem& item : items) {
         if (item.hidden && !withHidden)
             continue;
         FolderEntry entry;
         static_cast<platform::FolderItem&>(entry) = std::move(item);
+        listing.entries.push_back(std::move(entry));
+    }
+    sortEntries(listing.entries);
+    readDetails(platform, windowsPath, listing, detailed);
+    return listing;
+}
+
+void readDetails(platform::Platform& platform, std::string_view windowsPath,
+                 FolderListing& listing, std::size_t upTo) {
+    const std::span<FolderEntry> wanted =
+        std::span(listing.entries)
+            .subspan(listing.detailedEntries,
+                     std::min(upTo, listing.entries.size()) -
+                         std::min(listing.detailedEntries, listing.entries.size()));
+    std::vector<platform::FolderItem*> unread;
+    for (FolderEntry& entry : wanted) {
+        if (!entry.detailed)
+            unread.push_back(&entry);
+    }
+    if (!unread.empty())
+        platform.readDetails(windowsPath, unread);
+    std::string folder(windowsPath);
+    if (!folder.empty() && folder.back() != '\\')
+        folder += '\\';
+    for (FolderEntry& entry : wanted) {
         if (!entry.isFolder && entry.size <= kLargestShortcut &&
             fileExtension(entry.name) == "url") {
             if (const std::optional<std::string> text = platform.readFile(folder + entry.name))
                 entry.infoTip = shortcutAddress(*text);
         }
-        listing.entries.push_back(std::move(entry));
     }
-    sortEntries(listing.entries);
-    return listing;
+    listing.detailedEntries += wanted.size();
 }
 
 std::string columnTitle(int column) {

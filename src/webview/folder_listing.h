@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,15 +22,27 @@ struct FolderEntry : platform::FolderItem {
 struct FolderListing {
     std::vector<FolderEntry> entries;
     std::string error;
+    /// How many of the entries, from the first, come with their details (sizes, times,
+    /// attributes, info tips): all unless listFolder was asked for fewer.
+    std::size_t detailedEntries = 0;
     bool ok() const { return error.empty(); }
+    bool detailed() const { return detailedEntries == entries.size(); }
 
     friend bool operator==(const FolderListing&, const FolderListing&) = default;
 };
 
 /// Reads the folder at a Windows path. Hidden entries are left out unless asked for; an entry
-/// that vanishes while the folder is read is left out too.
+/// that vanishes while the folder is read is left out too. With `detailed`, only that many
+/// entries from the first come with their details: a big folder's first rows are shown
+/// sooner, and readDetails reads the others' details after.
 FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
-                         bool withHidden = false);
+                         bool withHidden = false,
+                         std::size_t detailed = static_cast<std::size_t>(-1));
+
+/// Reads the details of the listing's entries up to `upTo` (all by default) that listFolder
+/// left without them. An entry gone meanwhile shows none.
+void readDetails(platform::Platform& platform, std::string_view windowsPath,
+                 FolderListing& listing, std::size_t upTo = static_cast<std::size_t>(-1));
 
 /// The extension after the last dot, in lower case; empty without one (".profile" has none).
 std::string fileExtension(std::string_view name);

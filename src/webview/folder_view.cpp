@@ -261,10 +261,12 @@ void FolderView::showFolder(const QString& windowsPath, const QStringList& selec
     // Only read: the engine's start may change the environment meanwhile, which a thread must
     // not read then (TZ for the dates, the MIME database's folders for the icons); the page
     // data is made here, after it.
-    std::future<FolderListing> reading = std::async(
-        std::launch::async, [this] { return listFolder(platform_, rawFolder(), showHidden_); });
+    const std::size_t first = firstEntries();
+    std::future<FolderListing> reading = std::async(std::launch::async, [this, first] {
+        return listFolder(platform_, rawFolder(), showHidden_, first);
+    });
     makePage();
-    present(prepared(reading.get(), firstEntries()), names);
+    present(prepared(reading.get(), first), names);
 }
 
 void FolderView::reloadPage() {
@@ -318,7 +320,7 @@ QList<int> FolderView::indicesOf(const std::vector<std::string>& names) const {
 }
 
 FolderView::Prepared FolderView::prepare(std::size_t first) const {
-    return prepared(listFolder(platform_, rawFolder(), showHidden_), first);
+    return prepared(listFolder(platform_, rawFolder(), showHidden_, first), first);
 }
 
 FolderView::Prepared FolderView::prepared(FolderListing listing, std::size_t first) {
@@ -346,7 +348,15 @@ void FolderView::pageLaidOut() {
     }
 }
 
+void FolderView::readAllDetails() {
+    if (listing_.detailed())
+        return;
+    readDetails(platform_, rawFolder(), listing_);
+    Q_EMIT entriesDetailed();
+}
+
 void FolderView::takeAllEntries() {
+    readAllDetails();
     entries_ = pageEntries(listing_);
     icons_ = kindIcons(listing_, entries_);
 }
@@ -556,6 +566,10 @@ void FolderView::pageSelectionChanged(const QList<int>& indices) {
         if (index >= 0 && static_cast<std::size_t>(index) < listing_.entries.size())
             selection_.append(index);
     }
+    // The selection's sizes are told at once, also of entries past the first rows.
+    if (!selection_.isEmpty() &&
+        static_cast<std::size_t>(std::ranges::max(selection_)) >= listing_.detailedEntries)
+        readAllDetails();
     Q_EMIT selectionChanged();
 }
 
@@ -564,8 +578,10 @@ void FolderView::pageInvokeVerb(int index, const QString& verb) {
     const QString plain = QString(verb).remove(QLatin1Char('&')).toLower();
     if (index >= 0 && static_cast<std::size_t>(index) < listing_.entries.size() &&
         (plain.startsWith(QLatin1String("properties")) ||
-         plain.startsWith(QStringLiteral("プロパティ"))))
+         plain.startsWith(QStringLiteral("プロパティ")))) {
+        readAllDetails();
         Q_EMIT propertiesRequested(index);
+    }
     else
         Q_EMIT notice(QStringLiteral("この操作はできません: ") + verb);
 }

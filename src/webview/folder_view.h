@@ -55,6 +55,8 @@ public:
     void setOpener(Opener opener) { opener_ = std::move(opener); }
 
     const QString& folder() const { return folder_; }
+    /// The folder's entries. A big folder's entries past its first rows come without their
+    /// details until its page has been drawn (entriesDetailed then).
     const FolderListing& listing() const { return listing_; }
     QStringList selectedNames() const;
     std::uint64_t selectedBytes() const;
@@ -77,6 +79,8 @@ Q_SIGNALS:
     /// A folder is shown (also again after a reload).
     void folderShown(const QString& windowsPath);
     void selectionChanged();
+    /// Every entry of the listing now has its details.
+    void entriesDetailed();
     /// The page has laid itself out and its pictures have arrived.
     void laidOut();
     void scriptError(const QString& message, int line);
@@ -110,6 +114,8 @@ private:
     /// The folder's listing and the page data of its first `first` entries.
     Prepared prepare(std::size_t first = static_cast<std::size_t>(-1)) const;
     static Prepared prepared(FolderListing listing, std::size_t first);
+    /// Reads the details of the entries that the listing has without them.
+    void readAllDetails();
     /// The page data of all the entries of the current listing.
     void takeAllEntries();
     /// Hands the page the entries, their icons and the selection, for the list to show in

@@ -80,6 +80,7 @@ FolderWindow::FolderWindow(platform::Platform& platform, QWidget* parent)
 
     connect(view_, &FolderView::folderShown, this, &FolderWindow::folderShown);
     connect(view_, &FolderView::selectionChanged, this, &FolderWindow::updateStatus);
+    connect(view_, &FolderView::entriesDetailed, this, &FolderWindow::updateStatus);
     connect(view_, &QWebEngineView::loadFinished, this, &FolderWindow::updateStatus);
     connect(view_, &FolderView::navigate, this, [this](const QString& path) { goTo(path); });
     connect(view_, &FolderView::propertiesRequested, this, &FolderWindow::showProperties);
@@ -283,7 +284,11 @@ void FolderWindow::updateStatus() {
         for (const FolderEntry& entry : listing.entries)
             total += entry.size;
         objects_->setText(QStringLiteral("%1 個のオブジェクト").arg(listing.entries.size()));
-        size_->setText(fromUtf8(shortSizeText(total)));
+        // A big folder's total as soon as all its sizes have been read.
+        if (listing.detailed())
+            size_->setText(fromUtf8(shortSizeText(total)));
+        else
+            size_->clear();
     } else {
         objects_->setText(QStringLiteral("%1 個のオブジェクトを選択").arg(selected.size()));
         size_->setText(fromUtf8(shortSizeText(view_->selectedBytes())));

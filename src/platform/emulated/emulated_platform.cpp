@@ -156,6 +156,14 @@ fs::path cleanRoot(const fs::path& root) {
     return clean;
 }
 
+/// What the file system says of an entry of the kind it was listed as.
+void takeDetails(FolderItem& item, const struct stat& status) {
+    item.size = item.isFolder ? 0 : static_cast<std::uint64_t>(status.st_size);
+    item.modified = static_cast<std::int64_t>(status.st_mtime);
+    item.readOnly = (status.st_mode & S_IWUSR) == 0;
+    item.detailed = true;
+}
+
 } // namespace
 
 EmulatedPlatform::EmulatedPlatform(fs::path root, std::string standardTemplate, Access access)
@@ -380,6 +388,15 @@ std::optional<std::string> EmulatedPlatform::readFile(std::string_view path) {
 }
 
 Status EmulatedPlatform::listFolder(std::string_view path, std::vector<FolderItem>& items) {
+    return readFolder(path, items, true);
+}
+
+Status EmulatedPlatform::listFolderNames(std::string_view path, std::vector<FolderItem>& items) {
+    return readFolder(path, items, false);
+}
+
+Status EmulatedPlatform::readFolder(std::string_view path, std::vector<FolderItem>& items,
+                                    bool withDetails) {
     items.clear();
     const std::optional<fs::path> host = mapped(path);
     if (!host)
@@ -396,18 +413,24 @@ Status EmulatedPlatform::listFolder(std::string_view path, std::vector<FolderIte
         FolderItem item;
         item.name = std::string(name);
         item.hidden = name.front() == '.';
-        struct stat st {};
-        if (::fstatat(fd, entry->d_name, &st, 0) != 0) {
+        // The folder itself tells a file from a folder; a link, or an entry whose kind the
+        // file system does not keep in its folders, is looked at at once.
+        if (!withDetails && (entry->d_type == DT_REG || entry->d_type == DT_DIR)) {
+            item.isFolder = entry->d_type == DT_DIR;
+            item.detailed = false;
+            items.push_back(std::move(item));
+            continue;
+        }
+        struct stat status {};
+        if (::fstatat(fd, entry->d_name, &status, 0) != 0) {
             // A link to nothing still has a name to show; an entry that is gone is left out.
-            if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+            if (::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
                 items.push_back(std::move(item));
             errno = 0;
             continue;
         }
-        item.isFolder = S_ISDIR(st.st_mode);
-        item.size = item.isFolder ? 0 : static_cast<std::uint64_t>(st.st_size);
-        item.modified = static_cast<std::int64_t>(st.st_mtime);
-        item.readOnly = (st.st_mode & S_IWUSR) == 0;
+        item.isFolder = S_ISDIR(status.st_mode);
+        takeDetails(item, status);
         items.push_back(std::move(item));
         errno = 0;
     }
@@ -418,6 +441,22 @@ Status EmulatedPlatform::listFolder(std::string_view path, std::vector<FolderIte
         return failure(errnoCode(error), path);
     }
     return Status::success();
+}
+
+void EmulatedPlatform::readDetails(std::string_view path, std::span<FolderItem* const> items) {
+    const std::optional<fs::path> host = mapped(path);
+    const int fd = host ? ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    for (FolderItem* item : items) {
+        struct stat status {};
+        if (item->detailed)
+            continue;
+        if (fd >= 0 && ::fstatat(fd, item->name.c_str(), &status, 0) == 0)
+            takeDetails(*item, status);
+        else
+            item->detailed = true; // gone: nothing more to tell of it
+    }
+    if (fd >= 0)
+        ::close(fd);
 }
 
 std::string EmulatedPlatform::programFolder() {

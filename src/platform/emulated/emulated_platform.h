@@ -42,6 +42,8 @@ public:
     Status replaceFile(std::string_view path, std::string_view bytes) override;
     std::optional<std::string> readFile(std::string_view path) override;
     Status listFolder(std::string_view path, std::vector<FolderItem>& items) override;
+    Status listFolderNames(std::string_view path, std::vector<FolderItem>& items) override;
+    void readDetails(std::string_view path, std::span<FolderItem* const> items) override;
 
     std::string programFolder() override;
     std::optional<std::string> hostPath(std::string_view path) override;
@@ -65,6 +67,8 @@ private:
     void ensureSetUp();
     /// The host path of a Windows path after set-up, or nullopt.
     std::optional<std::filesystem::path> mapped(std::string_view path);
+    /// listFolder, or listFolderNames without `withDetails`.
+    Status readFolder(std::string_view path, std::vector<FolderItem>& items, bool withDetails);
     void loadColors();
 
     std::filesystem::path root_;

@@ -134,6 +134,37 @@ TEST(FolderListing, AnInternetShortcutsTipIsItsAddress) {
     EXPECT_EQ(typeName(listing.entries[0]), "インターネット ショートカット");
 }
 
+TEST(FolderListing, AFoldersFirstEntriesWithTheirDetailsAndTheRestAfter) {
+    EmulatedRoot temp;
+    const fs::path folder = temp.outside();
+    fs::create_directory(folder / "Folder");
+    EmulatedRoot::write(folder / "a.txt", "abc");
+    EmulatedRoot::write(folder / "B.jpg", std::string(2048, 'x'));
+    EmulatedRoot::write(folder / "c.txt", "abcdef");
+    EmulatedRoot::write(folder / "z.url", "[InternetShortcut]\r\nURL=http://example.org/\r\n");
+    EmulatedPlatform platform("/nonexistent-root", {}, EmulatedPlatform::Access::ReadOnly);
+    const std::string path = platform.windowsPath(folder.string());
+    const FolderListing whole = listFolder(platform, path);
+    EXPECT_TRUE(whole.detailed());
+
+    FolderListing first = listFolder(platform, path, false, 3);
+    EXPECT_EQ(names(first), names(whole)) << "the same order, without the details to sort by";
+    EXPECT_EQ(first.detailedEntries, 3u);
+    EXPECT_FALSE(first.detailed());
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(first.entries[i], whole.entries[i]) << first.entries[i].name;
+    EXPECT_EQ(first.entries[2].size, 2048u);
+    EXPECT_EQ(first.entries[4].size, 0u);
+    EXPECT_EQ(detailOf(first.entries[4], InfoTip), "");
+
+    readDetails(platform, path, first, 4);
+    EXPECT_EQ(first.detailedEntries, 4u);
+    EXPECT_EQ(first.entries[3].size, 6u);
+    readDetails(platform, path, first);
+    EXPECT_EQ(first, whole);
+    EXPECT_EQ(detailOf(first.entries[4], InfoTip), "http://example.org/");
+}
+
 TEST(FolderListing, SizesAsTheStatusBarShowsThem) {
     EXPECT_EQ(shortSizeText(0), "0 バイト");
     EXPECT_EQ(shortSizeText(1023), "1023 バイト");
