@@ -17,6 +17,7 @@
 #include <QLoggingCategory>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 #include <unistd.h>
 
 namespace lumivane::webview {
@@ -89,9 +90,12 @@ int viewerMain(int argc, char** argv, const LaidOutHook& laidOut) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumivane-webview"));
     QApplication::setDesktopFileName(QStringLiteral("lumivane-webview"));
-    QFont font(QFontDatabase::hasFamily(QStringLiteral("MS UI Gothic"))
-                   ? QStringLiteral("MS UI Gothic")
-                   : QStringLiteral("Noto Sans CJK JP"));
+    // The font database (every font that fontconfig knows) is read on a thread of its own
+    // while the window is built and the engine starts; its functions are thread-safe, and the
+    // window's texts wait for it only if it is not done by then.
+    const std::jthread fontsRead([] { QFontDatabase::families(); });
+    QFont font;
+    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("Noto Sans CJK JP")});
     font.setPixelSize(12);
     QApplication::setFont(font);
     DriveSchemeHandler::useDesktopIcons();
