@@ -127,11 +127,9 @@ FolderListing listFolder(platform::Platform& platform, std::string_view windowsP
 
 void readDetails(platform::Platform& platform, std::string_view windowsPath,
                  FolderListing& listing, std::size_t upTo) {
-    const std::span<FolderEntry> wanted =
-        std::span(listing.entries)
-            .subspan(listing.detailedEntries,
-                     std::min(upTo, listing.entries.size()) -
-                         std::min(listing.detailedEntries, listing.entries.size()));
+    const std::size_t end = std::min(upTo, listing.entries.size());
+    const std::size_t begin = std::min(listing.detailedEntries, end);
+    const std::span<FolderEntry> wanted = std::span(listing.entries).subspan(begin, end - begin);
     std::vector<platform::FolderItem*> unread;
     for (FolderEntry& entry : wanted) {
         if (!entry.detailed)
@@ -149,7 +147,7 @@ void readDetails(platform::Platform& platform, std::string_view windowsPath,
                 entry.infoTip = shortcutAddress(*text);
         }
     }
-    listing.detailedEntries += wanted.size();
+    listing.detailedEntries = std::max(listing.detailedEntries, end);
 }
 
 std::string columnTitle(int column) {

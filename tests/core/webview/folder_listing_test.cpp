@@ -157,6 +157,8 @@ TEST(FolderListing, AFoldersFirstEntriesWithTheirDetailsAndTheRestAfter) {
     EXPECT_EQ(first.entries[4].size, 0u);
     EXPECT_EQ(detailOf(first.entries[4], InfoTip), "");
 
+    readDetails(platform, path, first, 1);
+    EXPECT_EQ(first.detailedEntries, 3u) << "those read stay read";
     readDetails(platform, path, first, 4);
     EXPECT_EQ(first.detailedEntries, 4u);
     EXPECT_EQ(first.entries[3].size, 6u);
