@@ -26,6 +26,24 @@ window.addEventListener(
     true
 );
 
+// --- Objects: reached without asking for a plug-in -------------------------------------------
+
+// To the engine an <object> is a plug-in's place: reading any property of one makes it lay the
+// whole page out to look for the plug-in. The shims and the stand-ins reach an object through
+// the DOM's own functions, so that making the stand-ins as the page is read lays nothing out:
+// the page is laid out when it is drawn, or when its own script asks.
+const ownGetter = (type, name) => Object.getOwnPropertyDescriptor(type.prototype, name).get;
+const childNodesGetter = ownGetter(Node, "childNodes");
+const nodeTypeGetter = ownGetter(Node, "nodeType");
+const objectDom = {
+    childNodes: (node) => call(childNodesGetter, node, []),
+    nodeType: (node) => call(nodeTypeGetter, node, []),
+    getAttribute: (element, name) => call(Element.prototype.getAttribute, element, [name]),
+    appendChild: (element, child) => call(Node.prototype.appendChild, element, [child]),
+    on: (element, type, listener) =>
+        call(EventTarget.prototype.addEventListener, element, [type, listener]),
+};
+
 // --- Addresses: Windows paths and file: addresses reach the drives through the viewer --------
 
 // The page's script builds addresses such as `file://C:\WINDOWS\Web\leftimage\3.lmv`, which the
@@ -306,10 +324,11 @@ document.addEventListener("DOMContentLoaded", () => {
     // The file manager's engine kept no text that was only blanks between an element's tags,
     // so an empty <div id=Media> held "" (the thumbnail script tests for that).
     for (const element of document.body.querySelectorAll("*")) {
-        const nodes = [...element.childNodes];
-        if (nodes.length > 0 && nodes.every((node) => node.nodeType === Node.TEXT_NODE &&
-            /^\s*$/.test(node.data))) {
-            element.textContent = "";
+        const nodes = [...objectDom.childNodes(element)];
+        const blank = (node) => objectDom.nodeType(node) === Node.TEXT_NODE &&
+            /^\s*$/.test(node.data);
+        if (nodes.length > 0 && nodes.every(blank)) {
+            nodes.forEach((node) => node.remove());
         }
     }
     if ((document.body.getAttribute("scroll") || "").toLowerCase() === "no") {

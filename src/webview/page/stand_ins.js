@@ -30,7 +30,8 @@ const classIds = {
 
 function standInOf(element) {
     if (!standIns.has(element)) {
-        const id = String(element.getAttribute("classid") || "").replace(/^clsid:/i, "");
+        const classId = objectDom.getAttribute(element, "classid") || "";
+        const id = classId.replace(/^clsid:/i, "");
         const make = classIds[id.toLowerCase()];
         standIns.set(element, make ? make(element) : null);
     }
@@ -116,7 +117,7 @@ function makeFileList(element) {
         empty.textContent = config.listProblem;
         body.appendChild(empty);
     }
-    element.appendChild(list);
+    objectDom.appendChild(element, list);
 
     const rows = [];
     function makeRow() {
@@ -272,9 +273,9 @@ function makeFileList(element) {
     });
     // A click in the list is the list's own: the page's click handler never hears it.
     for (const type of ["click", "dblclick", "mousedown", "mouseup"]) {
-        element.addEventListener(type, (event) => event.stopPropagation());
+        objectDom.on(element, type, (event) => event.stopPropagation());
     }
-    element.addEventListener("keydown", (event) => {
+    objectDom.on(element, "keydown", (event) => {
         const page = Math.max(1, Math.floor(body.clientHeight / rowHeight) - 1);
         const last = entries.count - 1;
         let target = null;
@@ -327,7 +328,7 @@ function makeFileList(element) {
             }
         }
     });
-    element.addEventListener("focus", () => list.focus());
+    objectDom.on(element, "focus", () => list.focus());
     document.addEventListener("lumivane:select-all", () => {
         list.focus();
         selectAll();
@@ -458,7 +459,7 @@ function makeThumbnail(element) {
     const picture = document.createElement("img");
     picture.className = "lumivane-thumbnail";
     picture.style.display = "none";
-    element.appendChild(picture);
+    objectDom.appendChild(element, picture);
     let have = false;
     let wanted = null;
     const ready = () => {
@@ -505,12 +506,12 @@ const pendingThumbnails = new Set();
 // The folder's icon at the object's size.
 function makeFolderIcon(element) {
     const icon = document.createElement("img");
-    const width = parseInt(element.getAttribute("width"), 10) || 32;
-    const height = parseInt(element.getAttribute("height"), 10) || 32;
+    const width = parseInt(objectDom.getAttribute(element, "width"), 10) || 32;
+    const height = parseInt(objectDom.getAttribute(element, "height"), 10) || 32;
     icon.width = width;
     icon.height = height;
     icon.src = config.folder.icon + "?size=" + Math.max(width, height);
-    element.appendChild(icon);
+    objectDom.appendChild(element, icon);
     return {};
 }
 
@@ -563,7 +564,21 @@ function whenSettled(done) {
     check();
 }
 
+// An object is stood in for as soon as the page's reading reaches it, as the file manager made
+// its objects: the stand-ins' elements are part of the page's first layout, and the folder
+// icon's picture is asked for while the rest of the page is read.
+const reading = new MutationObserver((changes) => {
+    for (const change of changes) {
+        for (const node of change.addedNodes) {
+            if (node instanceof HTMLObjectElement) {
+                standInOf(node);
+            }
+        }
+    }
+});
+reading.observe(document, { childList: true, subtree: true });
 document.addEventListener("DOMContentLoaded", () => {
+    reading.disconnect();
     for (const object of document.querySelectorAll("object[classid]")) {
         standInOf(object);
     }
