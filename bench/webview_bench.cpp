@@ -18,6 +18,7 @@
 #include "child_clock.h"
 #include "figure.h"
 #include "platform/emulated/emulated_platform.h"
+#include "platform/emulated/standard_pictures.h"
 #include "template/apply.h"
 #include "template/template_text.h"
 
@@ -67,7 +68,8 @@ int main(int argc, char** argv) {
     {
         lumivane::platform::EmulatedPlatform system(root, lumivane::standardTemplateBytes());
         const fs::path picture = fs::path(scratch) / "picture.bmp";
-        std::ofstream(picture) << "BM";
+        std::ofstream(picture, std::ios::binary)
+            << lumivane::platform::emulated::standardLeftBitmap(); // a picture that shows
         std::string leftImageFolder;
         lumivane::ApplyTemplate(system, false, {}, 1, leftImageFolder);
         const std::vector<std::string> stock{system.windowsPath(picture.string())};
