@@ -123,8 +123,8 @@ int main(int argc, char** argv) {
                 runs, manyMs, fullMs, fewMs, bareMs);
     lumivane::bench::printFigure("viewer start: folder of 10,000 files vs 10 files", manyMs, fewMs,
                                  "ms", 1.1);
-    lumivane::bench::printFigure("viewer start: folder of 10,000 files vs 40, a full window", manyMs,
-                                 fullMs, "ms", 1.1);
+    lumivane::bench::printFigure("viewer start: folder of 10,000 files vs 40, a full window",
+                                 manyMs, fullMs, "ms", 1.1);
     lumivane::bench::printFigure("viewer start: 10 files vs bare QWebEngineView, same page", fewMs,
                                  bareMs, "ms", 1.1);
     return 0;

@@ -125,8 +125,8 @@ FolderListing listFolder(platform::Platform& platform, std::string_view windowsP
     return listing;
 }
 
-void readDetails(platform::Platform& platform, std::string_view windowsPath,
-                 FolderListing& listing, std::size_t upTo) {
+void readDetails(platform::Platform& platform, std::string_view windowsPath, FolderListing& listing,
+                 std::size_t upTo) {
     const std::size_t end = std::min(upTo, listing.entries.size());
     const std::size_t begin = std::min(listing.detailedEntries, end);
     const std::span<FolderEntry> wanted = std::span(listing.entries).subspan(begin, end - begin);

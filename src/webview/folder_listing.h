@@ -41,8 +41,8 @@ FolderListing listFolder(platform::Platform& platform, std::string_view windowsP
 
 /// Reads the details of the listing's entries up to `upTo` (all by default) that listFolder
 /// left without them. An entry gone meanwhile shows none.
-void readDetails(platform::Platform& platform, std::string_view windowsPath,
-                 FolderListing& listing, std::size_t upTo = static_cast<std::size_t>(-1));
+void readDetails(platform::Platform& platform, std::string_view windowsPath, FolderListing& listing,
+                 std::size_t upTo = static_cast<std::size_t>(-1));
 
 /// The extension after the last dot, in lower case; empty without one (".profile" has none).
 std::string fileExtension(std::string_view name);

@@ -581,9 +581,9 @@ void FolderView::pageInvokeVerb(int index, const QString& verb) {
          plain.startsWith(QStringLiteral("プロパティ")))) {
         readAllDetails();
         Q_EMIT propertiesRequested(index);
-    }
-    else
+    } else {
         Q_EMIT notice(QStringLiteral("この操作はできません: ") + verb);
+    }
 }
 
 void FolderView::pagePictureFailed(const QString& address) {
