@@ -339,6 +339,20 @@ TEST_F(FileList, NamesThatAreNotUtf8StayUsable) {
     EXPECT_EQ(window().objectsText(), QStringLiteral("1 個のオブジェクト"));
 }
 
+TEST_F(FileList, ANameOfBlanksShowsItsBlanks) {
+    // The page's blank text between tags is dropped, as the file manager's engine did; a
+    // name made of blanks is no such text.
+    const std::filesystem::path blanks = system.outside() / "Blanks";
+    std::filesystem::create_directory(blanks);
+    EmulatedRoot::write(blanks / "  ", "x");
+    EmulatedRoot::write(blanks / "a.txt", "x");
+    ASSERT_TRUE(open(writer.windowsPath(blanks.string())));
+    EXPECT_EQ(js("[...document.querySelectorAll('.lumivane-row .lumivane-name span')]"
+                 ".map(r => '[' + r.textContent + ']').join('')")
+                  .toString(),
+              QStringLiteral("[  ][a.txt]"));
+}
+
 TEST_F(FileList, AClickInThePageReloadsItWhenAskedToButNotAClickInTheList) {
     TemplateOptions options;
     options.chkReload = 1;

@@ -322,8 +322,9 @@ if (document.documentElement) {
 
 document.addEventListener("DOMContentLoaded", () => {
     // The file manager's engine kept no text that was only blanks between an element's tags,
-    // so an empty <div id=Media> held "" (the thumbnail script tests for that).
-    for (const element of document.body.querySelectorAll("*")) {
+    // so an empty <div id=Media> held "" (the thumbnail script tests for that). The page's own
+    // mark-up only: what the stand-ins made inside its objects (a name of blanks) stays.
+    for (const element of document.body.querySelectorAll(":not(object *)")) {
         const nodes = [...objectDom.childNodes(element)];
         const blank = (node) => objectDom.nodeType(node) === Node.TEXT_NODE &&
             /^\s*$/.test(node.data);
