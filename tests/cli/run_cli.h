@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -36,6 +37,18 @@ struct RunLimits {
     std::vector<std::string> environment; ///< "NAME=VALUE" set for the program only
     int seconds = 0; ///< when above 0, a program still running then is killed (status -1)
 };
+
+/// What a program that would not end was doing: every thread's stack, by the debugger where
+/// the machine has one, added to its standard error for the test's failure message.
+inline void tellStacks(pid_t pid, const std::filesystem::path& errPath) {
+    if (!std::filesystem::exists("/usr/bin/gdb"))
+        return;
+    std::ofstream(errPath, std::ios::app) << "\n-- still running at the time limit; its threads:\n";
+    const std::string command = "/usr/bin/gdb -q -batch -p " + std::to_string(pid) +
+                                " -ex 'thread apply all bt 25' >> '" + errPath.string() +
+                                "' 2>&1 < /dev/null";
+    [[maybe_unused]] const int ignored = std::system(command.c_str());
+}
 
 /// Runs `program` with `args` and LUMIVANE_ROOT set to `root` (the test's own environment is
 /// left as it is), standard output to `outPath` and standard error to `errPath`; returns the
@@ -87,6 +100,7 @@ inline int spawnProgram(const char* program, const std::vector<std::string>& arg
         pid_t ended = 0;
         while ((ended = waitpid(pid, &status, limits.seconds > 0 ? WNOHANG : 0)) == 0) {
             if (std::chrono::steady_clock::now() > deadline) {
+                tellStacks(pid, errPath);
                 ::kill(-pid, SIGKILL);
                 waitpid(pid, &status, 0);
                 ended = -1;
