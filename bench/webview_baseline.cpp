@@ -1,8 +1,8 @@
 // The bare engine: a QWebEngineView of the viewer's page size (arguments 2 and 3) that shows
 // the page the viewer had drawn (argument 1, written by webview_probe --snapshot: the same
-// document, style and pictures, no script) and prints the monotonic time when it has been
-// drawn: two frames after its load, the moment the viewer also counts (its pictures arrived,
-// two frames).
+// document, style, pictures and the template's scripts, nothing calling them) and prints the
+// monotonic time when it has been drawn: two frames after its load, the moment the viewer also
+// counts (its pictures arrived, two frames).
 #include "child_clock.h"
 
 #include <QApplication>

@@ -6,11 +6,12 @@
 //     number of files alone costs (target 1.1);
 //  2. for the folder of 10 files, as a ratio to a bare QWebEngineView program showing the same
 //     picture as the least work can: the page as the viewer drew it, written out as a plain
-//     page without scripts (its document, style sheets and pictures as files; drawn, it is the
-//     viewer's page pixel for pixel), in a view of the same size, counting as the viewer does
-//     until two frames after its load. What the viewer adds to the engine's own start and
-//     load (its window, the folder's listing, the host scripts and their channel, the
-//     stand-ins making their elements, the scheme serving the page) stays small (target 1.1).
+//     page (its document, style sheets and pictures as files, the template's own scripts but
+//     not the handlers that would lay it out again; drawn, it is the viewer's page pixel for
+//     pixel), in a view of the same size, counting as the viewer does until two frames after
+//     its load. What the viewer adds to the engine's own start and load (its window, the
+//     folder's listing, the host scripts and their channel, the stand-ins making their
+//     elements, the scheme serving the page) stays small (target 1.1).
 // Each is a child process on the offscreen platform, started once to warm the caches, then
 // `--runs N` times (default 15: a start varies by tens of milliseconds on a busy machine of two
 // cores, and the median of fewer moved by more than the rows' margins) in turns; the medians are

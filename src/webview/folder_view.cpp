@@ -279,8 +279,7 @@ void FolderView::present(Prepared prepared, const std::vector<std::string>& sele
     entries_ = std::move(prepared.entries);
     icons_ = std::move(prepared.icons);
     selection_ = indicesOf(selectNames);
-    if (!selection_.isEmpty() &&
-        static_cast<std::size_t>(std::ranges::max(selection_)) >= entries_.entries) {
+    if (selectsFrom(entries_.entries)) {
         // A selected entry past the first rows: its details show at once, so the page gets all.
         takeAllEntries();
     }
@@ -556,6 +555,10 @@ void FolderView::userOpenedLink(const QUrl& url) {
         opener_(url);
 }
 
+bool FolderView::selectsFrom(std::size_t index) const {
+    return !selection_.isEmpty() && static_cast<std::size_t>(std::ranges::max(selection_)) >= index;
+}
+
 bool FolderView::isPageKey(const QString& key) const {
     return !key.isEmpty() && key == key_;
 }
@@ -567,8 +570,7 @@ void FolderView::pageSelectionChanged(const QList<int>& indices) {
             selection_.append(index);
     }
     // The selection's sizes are told at once, also of entries past the first rows.
-    if (!selection_.isEmpty() &&
-        static_cast<std::size_t>(std::ranges::max(selection_)) >= listing_.detailedEntries)
+    if (selectsFrom(listing_.detailedEntries))
         readAllDetails();
     Q_EMIT selectionChanged();
 }

@@ -133,6 +133,8 @@ private:
     /// desktop's program. False, with a notice, when it is not there.
     bool openPath(const std::string& windowsPath);
     std::vector<std::string> namesOf(const QList<int>& indices) const;
+    /// True when an entry at `index` or after it is selected.
+    bool selectsFrom(std::size_t index) const;
     QList<int> indicesOf(const std::vector<std::string>& names) const;
     std::string rawFolder() const;
 

@@ -280,15 +280,16 @@ void FolderWindow::updateStatus() {
         objects_->setText(fromUtf8(listing.error));
         size_->clear();
     } else if (selected.isEmpty()) {
-        std::uint64_t total = 0;
-        for (const FolderEntry& entry : listing.entries)
-            total += entry.size;
         objects_->setText(QStringLiteral("%1 個のオブジェクト").arg(listing.entries.size()));
         // A big folder's total as soon as all its sizes have been read.
-        if (listing.detailed())
+        if (listing.detailed()) {
+            std::uint64_t total = 0;
+            for (const FolderEntry& entry : listing.entries)
+                total += entry.size;
             size_->setText(fromUtf8(shortSizeText(total)));
-        else
+        } else {
             size_->clear();
+        }
     } else {
         objects_->setText(QStringLiteral("%1 個のオブジェクトを選択").arg(selected.size()));
         size_->setText(fromUtf8(shortSizeText(view_->selectedBytes())));

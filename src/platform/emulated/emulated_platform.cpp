@@ -447,9 +447,9 @@ void EmulatedPlatform::readDetails(std::string_view path, std::span<FolderItem* 
     const std::optional<fs::path> host = mapped(path);
     const int fd = host ? ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
     for (FolderItem* item : items) {
-        struct stat status {};
         if (item->detailed)
             continue;
+        struct stat status {};
         if (fd >= 0 && ::fstatat(fd, item->name.c_str(), &status, 0) == 0)
             takeDetails(*item, status);
         else

@@ -324,10 +324,10 @@ document.addEventListener("DOMContentLoaded", () => {
     // The file manager's engine kept no text that was only blanks between an element's tags,
     // so an empty <div id=Media> held "" (the thumbnail script tests for that). The page's own
     // mark-up only: what the stand-ins made inside its objects (a name of blanks) stays.
+    const blank = (node) => objectDom.nodeType(node) === Node.TEXT_NODE &&
+        /^\s*$/.test(node.data);
     for (const element of document.body.querySelectorAll(":not(object *)")) {
         const nodes = [...objectDom.childNodes(element)];
-        const blank = (node) => objectDom.nodeType(node) === Node.TEXT_NODE &&
-            /^\s*$/.test(node.data);
         if (nodes.length > 0 && nodes.every(blank)) {
             nodes.forEach((node) => node.remove());
         }

@@ -11,10 +11,20 @@ namespace {
 using lumivane::platform::FolderItem;
 using lumivane::testing::PlatformUnderTest;
 
-TEST(ListFolder, GivesEveryEntryWithItsKindSizeTimeAndAttributes) {
+class ListFolder : public ::testing::Test {
+protected:
+    /// The Windows path of `name` in the scratch folder.
+    std::string in(std::string_view name) const { return put.scratch() + "\\" + std::string(name); }
+    static void sortByName(std::vector<FolderItem>& items) {
+        std::sort(items.begin(), items.end(),
+                  [](const FolderItem& a, const FolderItem& b) { return a.name < b.name; });
+    }
+
     PlatformUnderTest put;
     lumivane::platform::Platform& p = put.platform();
-    const auto in = [&](std::string_view name) { return put.scratch() + "\\" + std::string(name); };
+};
+
+TEST_F(ListFolder, GivesEveryEntryWithItsKindSizeTimeAndAttributes) {
     ASSERT_TRUE(p.replaceFile(in("a.txt"), "abc"));
     ASSERT_TRUE(p.replaceFile(in("写真.jpg"), std::string(5000, 'x')));
     ASSERT_TRUE(p.createFolder(in("sub")));
@@ -23,8 +33,7 @@ TEST(ListFolder, GivesEveryEntryWithItsKindSizeTimeAndAttributes) {
     std::vector<FolderItem> items{FolderItem{"stale"}};
     ASSERT_TRUE(p.listFolder(put.scratch(), items));
     put.setReadOnly(in("a.txt"), false);
-    std::sort(items.begin(), items.end(),
-              [](const FolderItem& a, const FolderItem& b) { return a.name < b.name; });
+    sortByName(items);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].name, "a.txt");
     EXPECT_EQ(items[0].size, 3u);
@@ -49,22 +58,18 @@ TEST(ListFolder, GivesEveryEntryWithItsKindSizeTimeAndAttributes) {
     EXPECT_TRUE(items.empty());
 }
 
-TEST(ListFolder, NamesFirstThenTheDetailsOfTheEntriesWanted) {
-    PlatformUnderTest put;
-    lumivane::platform::Platform& p = put.platform();
-    const auto in = [&](std::string_view name) { return put.scratch() + "\\" + std::string(name); };
+TEST_F(ListFolder, NamesFirstThenTheDetailsOfTheEntriesWanted) {
     ASSERT_TRUE(p.replaceFile(in("a.txt"), "abc"));
     ASSERT_TRUE(p.replaceFile(in("b.txt"), std::string(5000, 'x')));
     ASSERT_TRUE(p.replaceFile(in("gone.txt"), "x"));
     ASSERT_TRUE(p.createFolder(in("sub")));
     put.setReadOnly(in("b.txt"), true);
-    const auto byName = [](const FolderItem& a, const FolderItem& b) { return a.name < b.name; };
     std::vector<FolderItem> whole;
     ASSERT_TRUE(p.listFolder(put.scratch(), whole));
-    std::sort(whole.begin(), whole.end(), byName);
+    sortByName(whole);
     std::vector<FolderItem> items;
     ASSERT_TRUE(p.listFolderNames(put.scratch(), items));
-    std::sort(items.begin(), items.end(), byName);
+    sortByName(items);
     ASSERT_EQ(items.size(), 4u);
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].name, whole[i].name);
