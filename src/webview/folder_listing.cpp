@@ -105,7 +105,7 @@ FolderListing listFolder(platform::Platform& platform, std::string_view windowsP
                          bool withHidden, std::size_t detailed) {
     FolderListing listing;
     std::vector<platform::FolderItem> items;
-    const bool whole = detailed == static_cast<std::size_t>(-1);
+    const bool whole = detailed == kAllEntries;
     if (const Status status = whole ? platform.listFolder(windowsPath, items)
                                     : platform.listFolderNames(windowsPath, items);
         !status) {

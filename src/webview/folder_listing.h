@@ -31,18 +31,20 @@ struct FolderListing {
     friend bool operator==(const FolderListing&, const FolderListing&) = default;
 };
 
+/// As a count of entries: all of them, however many there are.
+inline constexpr std::size_t kAllEntries = static_cast<std::size_t>(-1);
+
 /// Reads the folder at a Windows path. Hidden entries are left out unless asked for; an entry
 /// that vanishes while the folder is read is left out too. With `detailed`, only that many
 /// entries from the first come with their details: a big folder's first rows are shown
 /// sooner, and readDetails reads the others' details after.
 FolderListing listFolder(platform::Platform& platform, std::string_view windowsPath,
-                         bool withHidden = false,
-                         std::size_t detailed = static_cast<std::size_t>(-1));
+                         bool withHidden = false, std::size_t detailed = kAllEntries);
 
 /// Reads the details of the listing's entries up to `upTo` (all by default) that listFolder
 /// left without them. An entry gone meanwhile shows none.
 void readDetails(platform::Platform& platform, std::string_view windowsPath, FolderListing& listing,
-                 std::size_t upTo = static_cast<std::size_t>(-1));
+                 std::size_t upTo = kAllEntries);
 
 /// The extension after the last dot, in lower case; empty without one (".profile" has none).
 std::string fileExtension(std::string_view name);

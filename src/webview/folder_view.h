@@ -112,7 +112,7 @@ private:
     /// is drawn.
     std::size_t firstEntries() const;
     /// The folder's listing and the page data of its first `first` entries.
-    Prepared prepare(std::size_t first = static_cast<std::size_t>(-1)) const;
+    Prepared prepare(std::size_t first = kAllEntries) const;
     static Prepared prepared(FolderListing listing, std::size_t first);
     /// Reads the details of the entries that the listing has without them.
     void readAllDetails();

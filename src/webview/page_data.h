@@ -27,7 +27,6 @@ struct PageEntries {
 /// The page data of a listing: of all its entries, or of its first `first` entries only, for a
 /// page that is to show the folder's first rows at once and to be handed the rest after. The
 /// script's "count" is always the number of all the entries.
-PageEntries pageEntries(const FolderListing& listing,
-                        std::size_t first = static_cast<std::size_t>(-1));
+PageEntries pageEntries(const FolderListing& listing, std::size_t first = kAllEntries);
 
 } // namespace lumivane::webview
